@@ -1,0 +1,14 @@
+#pragma once
+
+// The application's one pseudo-random source, shared by every window that rolls.
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+
+    // Stirs a fresh reading of the clock into the source's state.
+    virtual void Reseed() = 0;
+
+    // The next value u, uniform with 0 <= u < 1; never 1.
+    virtual float NextDraw() = 0;
+};

@@ -1,0 +1,43 @@
+#include "services/RulesDocument.h"
+
+#include "services/DocumentOpener.h"
+#include "services/Prompter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString DocumentName = QStringLiteral("QUORVEL rules.pdf");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RulesDocument", text);
+}
+} // namespace
+
+QString rulesDocumentPath(const QString &programDir)
+{
+    return programDir + QLatin1Char('/') + DocumentName;
+}
+
+int StartDoc(DocumentOpener &opener, const QString &DocName, const QString &programDir)
+{
+    return opener.open(DocName, programDir) ? 1 : 0;
+}
+
+void viewRules(QWidget *parent, DocumentOpener &opener, Prompter &prompter, const QString &programDir)
+{
+    const QString path = rulesDocumentPath(programDir);
+    const QString folder = QDir::toNativeSeparators(programDir);
+    // Opening a file that is not there fails silently on some desktops; say so instead.
+    if (!QFileInfo(path).isFile()) {
+        prompter.inform(parent, tr("The rules document \"%1\" was not found in the folder\n%2")
+                                    .arg(DocumentName, folder));
+        return;
+    }
+    if (StartDoc(opener, path, programDir) == 0)
+        prompter.inform(parent, tr("The rules document \"%1\" in the folder\n%2\ncould not be opened. "
+                                   "Is there an application for PDF documents?")
+                                    .arg(DocumentName, folder));
+}

@@ -1,0 +1,72 @@
+#include "app/Navigator.h"
+
+#include "ui/frmMain.h"
+#include "ui/frmRoller.h"
+#include "ui/frmScoresheet.h"
+
+Navigator::Navigator(WindowContext &context, std::function<void()> endProgram)
+    : m_context(context)
+    , m_endProgram(std::move(endProgram))
+{
+}
+
+Navigator::~Navigator()
+{
+    // Ending the program runs no window's unload handling.
+    if (m_current) {
+        m_current->disconnect(this);
+        delete m_current.data();
+    }
+}
+
+void Navigator::start()
+{
+    showLauncher();
+}
+
+void Navigator::showLauncher()
+{
+    auto *launcher = new frmMain;
+    connect(launcher, &frmMain::cmdRoller_Click, this, &Navigator::showRoller);
+    connect(launcher, &frmMain::cmdHelper_Click, this, &Navigator::showScoresheet);
+    connect(launcher, &frmMain::cmdExit_Click, this, &Navigator::endProgram);
+    connect(launcher, &frmMain::closedByUser, this, &Navigator::endProgram);
+    m_current = launcher;
+    launcher->show();
+}
+
+void Navigator::unloadLauncher()
+{
+    // The click that asked for this is still being delivered by one of the
+    // launcher's buttons: the launcher goes when that click is done.
+    if (m_current) {
+        m_current->disconnect(this);
+        m_current->hide();
+        m_current->deleteLater();
+        m_current = nullptr;
+    }
+}
+
+void Navigator::showRoller()
+{
+    unloadLauncher();
+    auto *roller = new frmRoller(m_context);
+    connect(roller, &frmRoller::Form_Unload, this, &Navigator::showLauncher);
+    m_current = roller;
+    roller->show();
+}
+
+void Navigator::showScoresheet()
+{
+    unloadLauncher();
+    auto *sheet = new frmScoresheet(m_context);
+    connect(sheet, &frmScoresheet::Form_Unload, this, &Navigator::showLauncher);
+    m_current = sheet;
+    sheet->show();
+}
+
+void Navigator::endProgram()
+{
+    if (m_endProgram)
+        m_endProgram();
+}

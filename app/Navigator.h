@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+struct WindowContext;
+
+// Moves the user between the three windows. Exactly one of them is loaded at a time
+// (apart from the moment of a switch); each is made afresh when shown and destroyed
+// when it closes. Closing the roller or the scoresheet brings the launcher back;
+// "Exit" or the close box on the launcher ends the program.
+class Navigator final : public QObject
+{
+    Q_OBJECT
+
+public:
+    Navigator(WindowContext &context, std::function<void()> endProgram);
+    ~Navigator() override;
+
+    // Start-up: shows the launcher.
+    void start();
+
+    // The window that is loaded now (null once the program has ended).
+    QWidget *current() const { return m_current; }
+
+private:
+    void showLauncher();
+    void showRoller();
+    void showScoresheet();
+    void unloadLauncher();
+    void endProgram();
+
+    WindowContext &m_context;
+    std::function<void()> m_endProgram;
+    QPointer<QWidget> m_current;
+};

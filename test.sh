@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds Quorvel Companion and runs every test, headless.
+#   ./test.sh             the normal build, in build/
+#   ./test.sh --sanitize  the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize/
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build_dir=build
+cmake_args=()
+case "${1:-}" in
+  "") ;;
+  --sanitize)
+    build_dir=build-sanitize
+    cmake_args+=(-DQUORVEL_SANITIZE=ON -DQUORVEL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+    ;;
+  *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
+esac
+
+./scripts/install-deps
+generator=()
+command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
+[ -f "$build_dir/CMakeCache.txt" ] && generator=()
+cmake -S . -B "$build_dir" "${generator[@]}" "${cmake_args[@]}"
+cmake --build "$build_dir" --parallel "$(nproc)"
+ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"

@@ -1,0 +1,131 @@
+#include "app/Navigator.h"
+#include "support/TestContext.h"
+#include "ui/Appearance.h"
+#include "ui/frmRoller.h"
+#include "ui/frmScoresheet.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+class TestNavigation : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestContext> m_ctx;
+    std::unique_ptr<Navigator> m_nav;
+    int m_ends = 0;
+
+    QWidget *current() const { return m_nav->current(); }
+    void press(const char *button)
+    {
+        auto *b = current()->findChild<QPushButton *>(QString::fromLatin1(button));
+        QVERIFY(b);
+        QTest::mouseClick(b, Qt::LeftButton);
+        flushDeletes();
+    }
+    void trigger(const char *action)
+    {
+        auto *a = current()->findChild<QAction *>(QString::fromLatin1(action));
+        QVERIFY(a);
+        a->trigger();
+        flushDeletes();
+    }
+    void closeBox()
+    {
+        current()->close();
+        flushDeletes();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { applyAppearance(*qApp); }
+
+    void init()
+    {
+        m_ctx = std::make_unique<TestContext>();
+        m_ends = 0;
+        m_nav = std::make_unique<Navigator>(m_ctx->context, [this] { ++m_ends; });
+        m_nav->start();
+        flushDeletes();
+    }
+
+    void cleanup()
+    {
+        m_nav.reset();
+        flushDeletes();
+        QVERIFY(loadedWindows().isEmpty());
+    }
+
+    // Every move between the windows leaves exactly the expected one loaded and shown.
+    void transitions_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("start") << QStringList{} << "frmMain";
+        QTest::newRow("roller") << QStringList{"press:cmdRoller"} << "frmRoller";
+        QTest::newRow("scoresheet") << QStringList{"press:cmdHelper"} << "frmScoresheet";
+        QTest::newRow("roller, File Exit") << QStringList{"press:cmdRoller", "menu:mnuExit"} << "frmMain";
+        QTest::newRow("roller, close box") << QStringList{"press:cmdRoller", "close"} << "frmMain";
+        QTest::newRow("scoresheet, close box") << QStringList{"press:cmdHelper", "close"} << "frmMain";
+        QTest::newRow("round trips") << QStringList{"press:cmdRoller", "close", "press:cmdHelper", "close",
+                                                    "press:cmdRoller"}
+                                     << "frmRoller";
+    }
+    void transitions()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, loaded);
+        for (const QString &step : steps) {
+            const QByteArray what = step.section(':', 1).toLatin1();
+            if (step.startsWith("press:"))
+                press(what.constData());
+            else if (step.startsWith("menu:"))
+                trigger(what.constData());
+            else
+                closeBox();
+        }
+        QCOMPARE(loadedWindows(), QStringList{loaded});
+        QCOMPARE(current()->objectName(), loaded);
+        QVERIFY(current()->isVisible());
+        QCOMPARE(m_ends, 0);
+    }
+
+    // "Exit" on the launcher ends the program at once, without unloading anything first.
+    void exitEndsTheProgram()
+    {
+        QWidget *launcher = current();
+        press("cmdExit");
+        QCOMPARE(m_ends, 1);
+        QCOMPARE(current(), launcher);
+    }
+
+    // Closing the launcher with its close box ends the program.
+    void launcherCloseBoxEnds()
+    {
+        closeBox();
+        QCOMPARE(m_ends, 1);
+    }
+
+    // A reopened roller starts afresh: blank dice, sound on, whatever the last one was left at.
+    void reopenedRollerStartsAfresh()
+    {
+        press("cmdRoller");
+        trigger("mnuOff");
+        press("cmdRoll");
+        QVERIFY(!current()->findChild<QLabel *>("lblWho1")->text().isEmpty());
+        QCOMPARE(m_ctx->shared.SoundOn, qint16(0));
+        closeBox();
+        press("cmdRoller");
+        QVERIFY(current()->findChild<QLabel *>("lblWho1")->text().isEmpty());
+        QCOMPARE(m_ctx->shared.SoundOn, qint16(1));
+        QVERIFY(current()->findChild<QAction *>("mnuOn")->isChecked());
+        QVERIFY(!current()->findChild<QAction *>("mnuOff")->isChecked());
+    }
+};
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"

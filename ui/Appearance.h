@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/Twips.h"
+
+#include <QColor>
+#include <QString>
+
+class QApplication;
+class QPushButton;
+class QWidget;
+
+// The program's look, the same on every system: the Fusion style (which honours the
+// button colours of the layout), the bundled sans-serif face, the program's icon.
+void applyAppearance(QApplication &app);
+
+// A push button in the program's button font (9.75 pt bold unless told otherwise),
+// placed by its twip rectangle; a valid face colour paints the button in it.
+QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &caption, const TwipRect &rect,
+                        const QColor &face = QColor(), double points = 9.75);
+
+// Places a top-level window centred on the screen it will appear on.
+void centreOnScreen(QWidget *window);
+
+// Makes a window's size fixed and leaves only the close box (and, if asked, the
+// minimize and maximize boxes) in its frame.
+void setFixedFrame(QWidget *window, bool withMinMax);

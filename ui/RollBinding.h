@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QWidget;
+class RollPanel;
+class RollSequencer;
+struct WindowContext;
+
+// Wires a window's roll panel and Sound menu to the one roll sequencing: "Click to
+// Roll", the two timers, "Sound On" and "Sound Off" with their check marks. Every
+// window that rolls uses this, so both behave the same in every respect.
+class RollBinding
+{
+public:
+    // Fills soundMenu with mnuOn and mnuOff and runs the window's load handling.
+    RollBinding(WindowContext &context, RollPanel &panel, QMenu *soundMenu, QWidget *window);
+    ~RollBinding();
+
+    RollSequencer &sequencer() { return *m_sequencer; }
+    QAction *mnuOn() const { return m_mnuOn; }
+    QAction *mnuOff() const { return m_mnuOff; }
+
+private:
+    void showChecks();
+
+    std::unique_ptr<RollSequencer> m_sequencer;
+    QAction *m_mnuOn;
+    QAction *m_mnuOff;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QRect>
+
+#include <cmath>
+
+// Layout tables are kept in twips, the unit the sheet was designed in: 15 twips make
+// one pixel at 96 dots per inch. Rectangles convert edge by edge, so that controls
+// whose twip edges meet still meet in pixels.
+struct TwipRect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr int TwipsPerPixel = 15;
+
+inline int twipsToPixels(int twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
+}
+
+inline QRect toPixels(const TwipRect &r)
+{
+    const int left = twipsToPixels(r.left);
+    const int top = twipsToPixels(r.top);
+    return QRect(left, top, twipsToPixels(r.left + r.width) - left, twipsToPixels(r.top + r.height) - top);
+}

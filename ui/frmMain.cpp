@@ -1,0 +1,65 @@
+#include "ui/frmMain.h"
+
+#include "ui/Appearance.h"
+#include "ui/art/Art.h"
+#include "ui/art/Fonts.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+// Client area 7275 x 4485 twips.
+constexpr TwipRect ClientArea{0, 0, 7275, 4485};
+
+QLabel *makeHeading(QWidget *parent, int element, const QString &text, const TwipRect &rect, const QColor &colour)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(element));
+    label->setGeometry(toPixels(rect));
+    label->setFont(Fonts::font(12, true, true));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    if (colour.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+    return label;
+}
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(tr("Quorvel"));
+    setWindowIcon(Art::programIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(toPixels(ClientArea).size());
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+
+    // Made back to front; the controls keep their places whatever the window's size.
+    makeHeading(this, 0, tr("MAKE YOUR CHOICE"), {1770, 1200, 3735, 375}, QColor());
+    makeHeading(this, 1, tr("TALLOWMERE - Quorvel"), {90, 360, 7095, 375}, QColor(255, 0, 0));
+    QPushButton *roller = makeButton(this, QStringLiteral("cmdRoller"), tr("Quorvel Dice Roller"),
+                                     {2310, 1680, 2655, 495}, QColor(), 8.25);
+    QPushButton *helper = makeButton(this, QStringLiteral("cmdHelper"), tr("Quorvel Helper"),
+                                     {2310, 2400, 2655, 495}, QColor(), 8.25);
+    QPushButton *exitButton = makeButton(this, QStringLiteral("cmdExit"), tr("Exit"), {2310, 3120, 2655, 495},
+                                         QColor(), 8.25);
+
+    setTabOrder(roller, helper);
+    setTabOrder(helper, exitButton);
+    roller->setFocus();
+
+    connect(roller, &QPushButton::clicked, this, &frmMain::cmdRoller_Click);
+    connect(helper, &QPushButton::clicked, this, &frmMain::cmdHelper_Click);
+    connect(exitButton, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closedByUser();
+}

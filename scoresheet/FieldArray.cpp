@@ -1,0 +1,28 @@
+#include "scoresheet/FieldArray.h"
+
+namespace {
+
+// The names are string literals: share them instead of copying.
+QString literal(QStringView text)
+{
+    return QString::fromRawData(text.data(), text.size());
+}
+
+} // namespace
+
+FieldArray::FieldArray(QStringView name, const QString &caption, qint16 first, qint16 last, Entry entry)
+    : m_name(literal(name))
+    , m_caption(caption)
+    , m_first(first)
+    , m_last(last)
+{
+    m_fields.reserve(size_t(last - first + 1));
+    for (int i = first; i <= last; ++i)
+        m_fields.emplace_back(m_name, qint16(i), true, i == 0 ? Entry::Hidden : entry);
+}
+
+void FieldArray::setHandler(const Field::Handler &handler)
+{
+    for (Field &field : m_fields)
+        field.setHandler(handler);
+}

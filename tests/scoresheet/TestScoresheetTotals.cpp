@@ -1,0 +1,334 @@
+#include "SheetRecorder.h"
+
+#include "app/ModGeneral.h"
+#include "scoresheet/Scoresheet.h"
+#include "scoresheet/ScoresheetOverflow.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A step of a scenario: write text into name(index), then expect texts of fields.
+struct Step
+{
+    const char *name;
+    int index;
+    const char *text;
+    QList<QPair<const char *, const char *>> expect;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Step)
+
+class TestScoresheetTotals : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // Batting and inning H keep HITS, linescore H and NEED H in step, in both halves.
+    void hitsAndNeedH_data();
+    void hitsAndNeedH();
+    // The keystroke cascade: exactly the fields that change, in order.
+    void battingCascadeOrder();
+    // NEED H is inning hits minus credited hits even after two inning changes in a row.
+    void needHAfterInningChanges();
+    // A batting H change recomputes no pull counter, in either half.
+    void battingHitRunsNoPull();
+    // RUNS, linescore R and inning cell, NEED H+RBI follow the R column.
+    void runsAndLinescore_data();
+    void runsAndLinescore();
+    // Team names show at once in both copies.
+    void teamNames();
+    // A BB change writes nothing but its own row's pull counter.
+    void walksOnlyPull();
+    // The pull counter: the worked example and its edge cases.
+    void pullCounter_data();
+    void pullCounter();
+    // After row 1 changes, row 2 keeps its counter until it is recomputed.
+    void pullRowsBelowStay();
+    // Overflows stop the handler where they arise, name the field, and the sheet goes on.
+    void overflowStopsHandler();
+
+private:
+    void play(const QList<Step> &steps);
+
+    ModGeneral m_shared;
+    std::unique_ptr<Scoresheet> m_sheet;
+};
+
+void TestScoresheetTotals::init()
+{
+    m_sheet.reset();
+    m_shared = ModGeneral{};
+    m_sheet = std::make_unique<Scoresheet>(m_shared);
+}
+
+void TestScoresheetTotals::cleanup()
+{
+    m_sheet.reset();
+}
+
+void TestScoresheetTotals::play(const QList<Step> &steps)
+{
+    for (const Step &step : steps) {
+        m_sheet->write(step.name, step.index, step.text);
+        for (const auto &[field, text] : step.expect)
+            QVERIFY2(m_sheet->text(field) == QLatin1StringView(text),
+                     qPrintable(QStringLiteral("after %1(%2)=%3: %4 is \"%5\", expected \"%6\"")
+                                    .arg(step.name)
+                                    .arg(step.index)
+                                    .arg(step.text, field, m_sheet->text(field), text)));
+    }
+}
+
+void TestScoresheetTotals::hitsAndNeedH_data()
+{
+    QTest::addColumn<QChar>("half");
+    QTest::newRow("away") << QChar('A');
+    QTest::newRow("home") << QChar('H');
+}
+
+void TestScoresheetTotals::hitsAndNeedH()
+{
+    QFETCH(QChar, half);
+    const auto n = [&](const char *stem) { return (QString::fromLatin1(stem) + half).toLatin1(); };
+    QByteArray hit = n("txtHit"), hitP = n("txtHitP"), hits = n("txtHits"), needH = n("txtNeedH");
+    QByteArray hits2 = hits + '2';
+    // The sequence of the Part's edge case; the fourth step follows the corrected NEED H.
+    play({
+        {hitP, 1, "2", {{needH, "2"}, {hits, "2"}, {hits2, "2"}}},
+        {hit, 1, "1", {{hits, "1"}, {hits2, "1"}, {needH, "1"}}},
+        {hitP, 2, "1", {{needH, "2"}, {hits, "3"}, {hits2, "3"}}},
+        {hitP, 3, "1", {{needH, "3"}, {hits, "4"}, {hits2, "4"}}},
+        {hit, 2, "1", {{hits, "2"}, {hits2, "2"}, {needH, "2"}}},
+        {hit, 3, "5", {{needH, "-3"}}},               // more credited than pitched
+        {hit, 3, "0.5", {{hits, "2"}}},               // 2.5 rounds to 2
+        {hit, 4, "0.5", {{hits, "2"}, {needH, "2"}}}, // ... and again, step by step
+    });
+    QCOMPARE(half == u'A' ? m_shared.PitchHitsA : m_shared.PitchHitsH, qint16(4));
+}
+
+void TestScoresheetTotals::battingCascadeOrder()
+{
+    m_sheet->write("txtHitPA", 1, "4");
+    m_sheet->write("txtHitA", 1, "1");
+    SheetRecorder recorder(*m_sheet);
+    m_sheet->write("txtHitA", 3, "2");
+    QCOMPARE(recorder.changes(),
+             QStringList({"txtHitA_3=2", "txtHitsA=3", "txtHitsA2=3", "txtNeedHA=1"}));
+}
+
+void TestScoresheetTotals::needHAfterInningChanges()
+{
+    play({
+        {"txtHitH", 1, "1", {{"txtNeedHH", "-1"}}},
+        {"txtHitPH", 1, "3", {{"txtNeedHH", "2"}, {"txtHitsH", "3"}}},
+        {"txtHitPH", 2, "2", {{"txtNeedHH", "4"}, {"txtHitsH", "5"}}},
+        {"txtHitPH", 2, "", {{"txtNeedHH", "2"}, {"txtHitsH", "3"}}},
+    });
+}
+
+void TestScoresheetTotals::battingHitRunsNoPull()
+{
+    for (const char *half : {"A", "H"}) {
+        m_shared.CurrentRow = 9;
+        SheetRecorder recorder(*m_sheet);
+        m_sheet->write(QByteArray(QByteArray("txtHit") + half).constData(), 5, "1");
+        QCOMPARE(m_shared.CurrentRow, qint16(9));
+        for (const QString &change : recorder.changes())
+            QVERIFY2(!change.startsWith("txtPull"), qPrintable(change));
+    }
+}
+
+void TestScoresheetTotals::runsAndLinescore_data()
+{
+    QTest::addColumn<QChar>("half");
+    QTest::newRow("away") << QChar('A');
+    QTest::newRow("home") << QChar('H');
+}
+
+void TestScoresheetTotals::runsAndLinescore()
+{
+    QFETCH(QChar, half);
+    const auto n = [&](const char *stem, const char *tail = "") {
+        return (QString::fromLatin1(stem) + half + QString::fromLatin1(tail)).toLatin1();
+    };
+    const QByteArray r = n("txtR"), runs = n("txtRuns"), runs2 = n("txtRuns", "2"), need = n("txtNeedHRBI");
+    const QByteArray rbi = n("txtRBI"), inn = n("txtInn");
+    play({
+        {r, 3, "2", {{runs, "2"}, {runs2, "2"}, {need, "2"}}},
+        {rbi, 1, "1", {{need, "1"}}},
+        {r, 1, "1", {{runs, "3"}, {need, "2"}}},
+        {r, 4, "2xy", {{runs, "5"}, {runs2, "5"}}},
+        {r, 5, "1.5", {{runs, "6"}}}, // 5 + 1.5 rounds to 6
+        {r, 3, "", {{runs, "4"}, {runs2, "4"}, {need, "3"}}},
+        {rbi, 2, "-1", {{need, "4"}}},
+    });
+    QCOMPARE(m_sheet->text(inn, 4), QStringLiteral("2xy"));
+    QCOMPARE(m_sheet->text(inn, 5), QStringLiteral("1.5"));
+    QCOMPARE(m_sheet->text(inn, 3), QString());
+    QCOMPARE(m_sheet->text(inn, 2), QString());
+    QCOMPARE(m_sheet->text(rbi, 0), QStringLiteral("0"));
+
+    // An RBI first and then its run, or the other way round: NEED H+RBI ends at 0.
+    init();
+    play({{rbi, 7, "1", {{need, "-1"}}}, {r, 6, "1", {{need, "0"}}}});
+    init();
+    play({{r, 6, "1", {{need, "1"}}}, {rbi, 7, "1", {{need, "0"}}}});
+}
+
+void TestScoresheetTotals::teamNames()
+{
+    SheetRecorder recorder(*m_sheet);
+    m_sheet->write("txtTeamA", "B");
+    m_sheet->write("txtTeamA", "Be");
+    m_sheet->write("txtTeamH", "Cubs");
+    QCOMPARE(recorder.of("txtTeamA2"), QStringList({"B", "Be"}));
+    QCOMPARE(recorder.of("txtTeamA3"), QStringList({"B", "Be"}));
+    QCOMPARE(m_sheet->text("txtTeamH2") + m_sheet->text("txtTeamH3"), QStringLiteral("CubsCubs"));
+    m_sheet->write("txtTeamA", "");
+    QCOMPARE(m_sheet->text("txtTeamA2") + m_sheet->text("txtTeamA3"), QString());
+}
+
+void TestScoresheetTotals::walksOnlyPull()
+{
+    SheetRecorder recorder(*m_sheet);
+    m_sheet->write("txtBBH", 4, "2");
+    QCOMPARE(recorder.changes(), QStringList({"txtBBH_4=2", "txtPullH_4=3"}));
+    QCOMPARE(m_shared.CurrentRow, qint16(4));
+}
+
+void TestScoresheetTotals::pullCounter_data()
+{
+    QTest::addColumn<QList<Step>>("steps");
+    QTest::newRow("worked example") << QList<Step>{
+        {"txtPitcherA", 1, "Lee", {}},
+        {"txtRA", 1, "1", {{"txtPullA_1", "2"}}},
+        {"txtHitPA", 1, "2", {{"txtPullA_1", "4"}}},
+        {"txtBBA", 1, "1", {{"txtPullA_1", "5"}}},
+        {"txtRA", 2, "0", {{"txtPullA_2", "6"}}},
+        {"txtHitPA", 2, "1", {{"txtPullA_2", "7"}}},
+        {"txtPitcherA", 3, "Moe", {}},
+        {"txtBBA", 3, "1", {{"txtPullA_3", "2"}}},
+    };
+    QTest::newRow("zero R, empty row above") << QList<Step>{{"txtRH", 3, "0", {{"txtPullH_3", "1"}}}};
+    QTest::newRow("emptied row keeps counting") << QList<Step>{
+        {"txtPullA", 2, "4", {}},
+        {"txtRA", 3, "2", {{"txtPullA_3", "7"}}},
+        {"txtRA", 3, "", {{"txtPullA_3", "5"}}},
+        {"txtRA", 1, "2", {{"txtPullA_1", "3"}}},
+        {"txtRA", 1, "", {{"txtPullA_1", "1"}}},
+    };
+    QTest::newRow("new pitcher only counts on recompute") << QList<Step>{
+        {"txtRA", 1, "1", {{"txtPullA_1", "2"}}},
+        {"txtRA", 2, "1", {{"txtPullA_2", "4"}}},
+        {"txtPitcherA", 2, "Ray", {{"txtPullA_2", "4"}}},
+        {"txtBBA", 2, "0", {{"txtPullA_2", "2"}}},
+    };
+    QTest::newRow("blank name starts a count") << QList<Step>{
+        {"txtPullA", 4, "9", {}},
+        {"txtPitcherA", 5, " ", {}},
+        {"txtRA", 5, "1", {{"txtPullA_5", "2"}}},
+    };
+    QTest::newRow("negative freezes") << QList<Step>{
+        {"txtRA", 2, "1", {{"txtPullA_2", "2"}}},
+        {"txtERA", 2, "-1", {}},
+        {"txtRA", 2, "3", {{"txtPullA_2", "2"}}},
+        {"txtKA", 2, "-2", {}},
+        {"txtERA", 2, "", {}},
+        {"txtBBA", 2, "1", {{"txtPullA_2", "2"}}},
+        {"txtKA", 2, "0", {}},
+        {"txtBBA", 2, "2", {{"txtPullA_2", "6"}}},
+        {"txtHitPA", 6, "-1", {{"txtPullA_6", ""}}},
+    };
+    QTest::newRow("fraction") << QList<Step>{{"txtHitPH", 1, "1.5", {{"txtPullH_1", "2.5"}}}};
+    QTest::newRow("row 1 adds nothing") << QList<Step>{{"txtRA", 1, "abc", {{"txtPullA_1", "1"}}}};
+    QTest::newRow("typed star is read back") << QList<Step>{
+        {"txtPullA", 1, "2.5", {}},
+        {"txtBBA", 2, "1", {{"txtPullA_2", "4.5"}}},
+    };
+}
+
+void TestScoresheetTotals::pullCounter()
+{
+    QFETCH(QList<Step>, steps);
+    for (const Step &step : steps) {
+        m_sheet->write(step.name, step.index, step.text);
+        if (qstrcmp(step.name, "txtRA") == 0 || qstrcmp(step.name, "txtBBA") == 0)
+            QCOMPARE(m_shared.CurrentRow, qint16(step.index));
+        for (const auto &[field, text] : step.expect) {
+            const QString name = QLatin1StringView(field);
+            const int cut = name.indexOf(u'_');
+            QCOMPARE(m_sheet->text(name.left(cut), name.mid(cut + 1).toInt()), QLatin1StringView(text));
+        }
+    }
+}
+
+void TestScoresheetTotals::pullRowsBelowStay()
+{
+    m_sheet->write("txtRA", 1, "1");
+    m_sheet->write("txtRA", 2, "1");
+    m_sheet->write("txtRA", 1, "3");
+    QCOMPARE(m_sheet->text("txtPullA", 1), QStringLiteral("4"));
+    QCOMPARE(m_sheet->text("txtPullA", 2), QStringLiteral("4"));
+}
+
+void TestScoresheetTotals::overflowStopsHandler()
+{
+    // Batting H: the column sum overflows at step 1, nothing is written.
+    m_sheet->write("txtHitA", 1, "32767");
+    SheetRecorder recorder(*m_sheet);
+    try {
+        m_sheet->write("txtHitA", 2, "1");
+        QFAIL("no overflow");
+    } catch (const ScoresheetOverflow &error) {
+        QCOMPARE(error.fieldName(), QStringLiteral("txtHitA"));
+        QCOMPARE(error.index(), 2);
+        QVERIFY(error.message().contains(u"away half's batting H column"));
+    }
+    QCOMPARE(recorder.changes(), QStringList({"txtHitA_2=1"})); // the typed text stands
+    m_sheet->write("txtHitA", 2, "");
+
+    // NEED H: inning hits far below, batting hits far above; HITS is written first.
+    m_sheet->write("txtHitPA", 1, "-20000");
+    m_sheet->write("txtHitPA", 2, "-12000");
+    QCOMPARE(m_shared.PitchHitsA, qint16(-32000));
+    m_sheet->write("txtHitA", 1, "1");
+    const QString needBefore = m_sheet->text("txtNeedHA");
+    QCOMPARE(needBefore, QStringLiteral("-32001"));
+    recorder.clear();
+    QVERIFY_THROWS_EXCEPTION(ScoresheetOverflow, m_sheet->write("txtHitA", 1, "1000"));
+    QCOMPARE(recorder.changes(), QStringList({"txtHitA_1=1000", "txtHitsA=1000", "txtHitsA2=1000"}));
+    QCOMPARE(m_sheet->text("txtNeedHA"), needBefore);
+
+    // Inning R: nothing of the handler is written, no linescore cell, no pull counter.
+    m_sheet->write("txtRH", 1, "30000");
+    recorder.clear();
+    QVERIFY_THROWS_EXCEPTION(ScoresheetOverflow, m_sheet->write("txtRH", 2, "3000"));
+    QCOMPARE(recorder.changes(), QStringList({"txtRH_2=3000"}));
+    QCOMPARE(m_sheet->text("txtInnH", 2), QString());
+
+    // The sheet carries on: the next change works as ever.
+    m_sheet->write("txtRH", 2, "2");
+    QCOMPARE(m_sheet->text("txtRunsH"), QStringLiteral("30002"));
+    QCOMPARE(m_sheet->text("txtPullH", 2), QStringLiteral("30004")); // 3 + row 1's 30001
+
+    // A number too large for a double in an inning row is an overflow of the pull counter's read.
+    try {
+        m_sheet->write("txtKH", 5, "1e999");
+        m_sheet->write("txtBBH", 5, "1");
+        QFAIL("no overflow");
+    } catch (const ScoresheetOverflow &error) {
+        QCOMPARE(error.fieldName(), QStringLiteral("txtKH"));
+        QCOMPARE(error.index(), 5);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestScoresheetTotals)
+#include "TestScoresheetTotals.moc"

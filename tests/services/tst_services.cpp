@@ -1,0 +1,428 @@
+#include "services/QtPrinter.h"
+#include "services/QtPrompter.h"
+#include "services/QtSoundPlayer.h"
+#include "services/RulesDocument.h"
+#include "support/Fakes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QtEndian>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+// A folder under the temporary folder whose name has blanks in it.
+QString blankyTemplate()
+{
+    return QDir::tempPath() + QStringLiteral("/Quorvel Companion XXXXXX");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Answers the next modal message box once the event loop runs: looks at it, then clicks.
+void answerNextBox(std::function<void(QMessageBox *)> inspect, QMessageBox::StandardButton answer)
+{
+    QTimer::singleShot(0, qApp, [inspect = std::move(inspect), answer] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            // Nothing to answer: fail loudly rather than leave a box waiting.
+            qFatal("no message box is open");
+        }
+        inspect(box);
+        box->button(answer)->click();
+    });
+}
+
+// The parts of a RIFF/WAVE file the player cares about.
+struct WaveInfo
+{
+    bool riff = false;
+    int format = 0;
+    int channels = 0;
+    int rate = 0;
+    int bits = 0;
+    QByteArray data;
+};
+
+WaveInfo readWave(const QByteArray &file)
+{
+    WaveInfo w;
+    if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE")
+        return w;
+    w.riff = true;
+    qsizetype at = 12;
+    while (at + 8 <= file.size()) {
+        const QByteArray id = file.mid(at, 4);
+        const auto size = static_cast<qsizetype>(qFromLittleEndian<quint32>(file.constData() + at + 4));
+        const char *body = file.constData() + at + 8;
+        if (id == "fmt " && size >= 16) {
+            w.format = qFromLittleEndian<quint16>(body);
+            w.channels = qFromLittleEndian<quint16>(body + 2);
+            w.rate = static_cast<int>(qFromLittleEndian<quint32>(body + 4));
+            w.bits = qFromLittleEndian<quint16>(body + 14);
+        } else if (id == "data") {
+            w.data = file.mid(at + 8, size);
+        }
+        at += 8 + size + (size & 1);
+    }
+    return w;
+}
+
+QImage testSheet()
+{
+    QImage image(734, 711, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setPen(Qt::black);
+    for (int x = 0; x < image.width(); x += 40)
+        p.drawLine(x, 0, x, image.height());
+    p.fillRect(20, 600, 300, 80, QColor(0, 0, 128));
+    return image;
+}
+} // namespace
+
+class TestServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The dice sound's name is built with a trailing blank; the file looked up has none.
+    void playSoundFileTrimsBlanks_data();
+    void playSoundFileTrimsBlanks();
+    // The rules document is "QUORVEL rules.pdf" in the program's folder.
+    void rulesDocumentPath();
+    // View Rules opens the document there with the folder as working directory, or says it is missing.
+    void viewRules_data();
+    void viewRules();
+    // When the desktop will not open the document, the user hears about it; StartDoc says 0.
+    void viewRulesOpenerFails();
+    // The printed image is as large as the page allows, its proportions kept, at the page's top centre.
+    void fitRect_data();
+    void fitRect();
+    // Printing into a PDF file makes a real PDF of the 734 x 711 sheet.
+    void printToPdf();
+    // A print that cannot start or has nothing to print fails with a sentence for the user.
+    void printFailures_data();
+    void printFailures();
+    // Without an installed printer, printing fails with a sentence instead of printing nothing silently.
+    void printWithoutPrinter();
+    // Questions are titled "Quorvel", have no icon and Yes as default; only Yes says yes.
+    void prompterAsks_data();
+    void prompterAsks();
+    // Messages are titled "Quorvel" with an OK button.
+    void prompterInforms();
+    // A missing dice sound is never handed to the player; a present one is loaded ahead of the press.
+    void soundPlayerLoadsOnlyExistingFiles();
+    // The build puts a two-second 16-bit mono PCM dice.wav beside the program, sounding from the start.
+    void diceWaveBesideProgram();
+};
+
+void TestServices::playSoundFileTrimsBlanks_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("played");
+    QTest::newRow("one blank") << "/opt/Quorvel/dice.wav " << "/opt/Quorvel/dice.wav";
+    QTest::newRow("blanks in folder") << "/opt/Quorvel Companion/dice.wav " << "/opt/Quorvel Companion/dice.wav";
+    QTest::newRow("several blanks") << "/q/dice.wav   " << "/q/dice.wav";
+    QTest::newRow("no blank") << "/q/dice.wav" << "/q/dice.wav";
+    QTest::newRow("leading blank kept") << " /q/dice.wav " << " /q/dice.wav";
+}
+
+void TestServices::playSoundFileTrimsBlanks()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, played);
+    FakeSoundPlayer player;
+    PlaySoundFile(player, path);
+    QCOMPARE(player.played, QStringList{played});
+}
+
+void TestServices::rulesDocumentPath()
+{
+    QCOMPARE(::rulesDocumentPath(QStringLiteral("/opt/Quorvel Companion")),
+             QStringLiteral("/opt/Quorvel Companion/QUORVEL rules.pdf"));
+}
+
+void TestServices::viewRules_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<bool>("blanks");
+    QTest::newRow("present") << true << false;
+    QTest::newRow("present, folder with blanks") << true << true;
+    QTest::newRow("missing") << false << false;
+    QTest::newRow("missing, folder with blanks") << false << true;
+}
+
+void TestServices::viewRules()
+{
+    QFETCH(bool, present);
+    QFETCH(bool, blanks);
+    QTemporaryDir dir = blanks ? QTemporaryDir(blankyTemplate()) : QTemporaryDir();
+    QVERIFY(dir.isValid());
+    const QString programDir = dir.path();
+    QCOMPARE(programDir.contains(QLatin1Char(' ')), blanks);
+    const QString rules = programDir + QStringLiteral("/QUORVEL rules.pdf");
+    if (present)
+        writeFile(rules, "%PDF-1.4\n");
+
+    FakeDocumentOpener opener;
+    FakePrompter prompter;
+    ::viewRules(nullptr, opener, prompter, programDir);
+
+    if (present) {
+        QCOMPARE(opener.opened, QStringList{rules});
+        QCOMPARE(opener.workingDirectories, QStringList{programDir});
+        QVERIFY(prompter.messages.isEmpty());
+    } else {
+        QVERIFY(opener.opened.isEmpty());
+        QCOMPARE(prompter.messages.size(), 1);
+        QVERIFY(prompter.messages[0].contains(QStringLiteral("\"QUORVEL rules.pdf\"")));
+        QVERIFY(prompter.messages[0].contains(QDir::toNativeSeparators(programDir)));
+    }
+    QVERIFY(prompter.questions.isEmpty());
+}
+
+void TestServices::viewRulesOpenerFails()
+{
+    QTemporaryDir dir(blankyTemplate());
+    QVERIFY(dir.isValid());
+    const QString rules = ::rulesDocumentPath(dir.path());
+    writeFile(rules, "%PDF-1.4\n");
+
+    FakeDocumentOpener opener;
+    QCOMPARE(StartDoc(opener, rules, dir.path()), 1);
+    opener.result = false;
+    QCOMPARE(StartDoc(opener, rules, dir.path()), 0);
+
+    FakePrompter prompter;
+    ::viewRules(nullptr, opener, prompter, dir.path());
+    QCOMPARE(opener.opened.size(), 3);
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY(prompter.messages[0].contains(QStringLiteral("could not be opened")));
+    QVERIFY(prompter.messages[0].contains(QDir::toNativeSeparators(dir.path())));
+}
+
+void TestServices::fitRect_data()
+{
+    QTest::addColumn<QSize>("image");
+    QTest::addColumn<QRect>("page");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("sheet on a portrait page") << QSize(734, 711) << QRect(0, 0, 4800, 6600)
+                                              << QRect(0, 0, 4800, 4649);
+    QTest::newRow("sheet on a landscape page") << QSize(734, 711) << QRect(0, 0, 6600, 4800)
+                                               << QRect(822, 0, 4955, 4800);
+    QTest::newRow("page with an offset") << QSize(100, 50) << QRect(10, 20, 300, 300)
+                                         << QRect(10, 20, 300, 150);
+    QTest::newRow("same shape") << QSize(100, 200) << QRect(0, 0, 50, 100) << QRect(0, 0, 50, 100);
+    QTest::newRow("small page shrinks") << QSize(734, 711) << QRect(0, 0, 367, 500)
+                                        << QRect(0, 0, 367, 355);
+    QTest::newRow("empty image") << QSize(0, 0) << QRect(0, 0, 100, 100) << QRect();
+    QTest::newRow("empty page") << QSize(10, 10) << QRect() << QRect();
+}
+
+void TestServices::fitRect()
+{
+    QFETCH(QSize, image);
+    QFETCH(QRect, page);
+    QFETCH(QRect, expected);
+    const QRect r = QtPrinter::fitRect(image, page);
+    QCOMPARE(r, expected);
+    if (!r.isEmpty()) {
+        QVERIFY(page.contains(r));
+        // Proportions kept to within one device pixel of rounding.
+        const double want = double(image.width()) / image.height();
+        QVERIFY(std::abs(r.width() - r.height() * want) <= 1.0);
+        // As large as fits: one side fills the page.
+        QVERIFY(r.width() == page.width() || r.height() == page.height());
+    }
+}
+
+void TestServices::printToPdf()
+{
+    QTemporaryDir dir(blankyTemplate());
+    QVERIFY(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("scoresheet.pdf"));
+    QtPrinter printer(pdf);
+    QString error = QStringLiteral("untouched");
+    QVERIFY(printer.printImage(testSheet(), &error));
+    QCOMPARE(error, QStringLiteral("untouched"));
+
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    QVERIFY2(bytes.size() > 4000, qPrintable(QString::number(bytes.size())));
+    QVERIFY(bytes.contains("/Image"));
+    QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+}
+
+void TestServices::printFailures_data()
+{
+    QTest::addColumn<bool>("badTarget");
+    QTest::addColumn<bool>("nullImage");
+    QTest::newRow("folder does not exist") << true << false;
+    QTest::newRow("nothing to print") << false << true;
+}
+
+void TestServices::printFailures()
+{
+    QFETCH(bool, badTarget);
+    QFETCH(bool, nullImage);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString pdf = badTarget ? dir.filePath(QStringLiteral("no such folder/sheet.pdf"))
+                                  : dir.filePath(QStringLiteral("sheet.pdf"));
+    QtPrinter printer(pdf);
+    if (badTarget) {
+        for (int i = 0; i < 2; ++i)
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    }
+    QString error;
+    QVERIFY(!printer.printImage(nullImage ? QImage() : testSheet(), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(error.endsWith(QLatin1Char('.')));
+    QVERIFY(!printer.printImage(nullImage ? QImage() : testSheet(), nullptr));
+}
+
+void TestServices::printWithoutPrinter()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a printer is installed here; this test would print a real page");
+    QtPrinter printer;
+    QString error;
+    QVERIFY(!printer.printImage(testSheet(), &error));
+    QVERIFY(error.contains(QStringLiteral("No printer is installed")));
+}
+
+void TestServices::prompterAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("result");
+    QTest::newRow("Yes") << int(QMessageBox::Yes) << true;
+    QTest::newRow("No") << int(QMessageBox::No) << false;
+}
+
+void TestServices::prompterAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, result);
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    QMessageBox::StandardButtons buttons;
+    QPushButton *defaultButton = nullptr;
+    QAbstractButton *yes = nullptr;
+    answerNextBox(
+        [&](QMessageBox *box) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            defaultButton = box->defaultButton();
+            yes = box->button(QMessageBox::Yes);
+        },
+        QMessageBox::StandardButton(answer));
+
+    QtPrompter prompter;
+    QCOMPARE(prompter.askYesNo(nullptr, QStringLiteral("Exit the scoresheet?")), result);
+    QCOMPARE(title, QStringLiteral("Quorvel"));
+    QCOMPARE(text, QStringLiteral("Exit the scoresheet?"));
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(yes);
+    QCOMPARE(static_cast<QAbstractButton *>(defaultButton), yes);
+}
+
+void TestServices::prompterInforms()
+{
+    QString title;
+    QMessageBox::StandardButtons buttons;
+    answerNextBox(
+        [&](QMessageBox *box) {
+            title = box->windowTitle();
+            buttons = box->standardButtons();
+        },
+        QMessageBox::Ok);
+    QtPrompter prompter;
+    prompter.inform(nullptr, QStringLiteral("No printer is installed."));
+    QCOMPARE(title, QStringLiteral("Quorvel"));
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void TestServices::soundPlayerLoadsOnlyExistingFiles()
+{
+    QTemporaryDir dir(blankyTemplate());
+    QVERIFY(dir.isValid());
+    QtSoundPlayer player;
+    const QString missing = dir.filePath(QStringLiteral("dice.wav"));
+    player.preload(missing);
+    QVERIFY(player.loadedFile().isEmpty());
+    player.play(missing);
+    QVERIFY(player.loadedFile().isEmpty());
+
+    const QString present = QCoreApplication::applicationDirPath() + QStringLiteral("/dice.wav");
+    QVERIFY(QFile::exists(present));
+    player.preload(present);
+    QCOMPARE(player.loadedFile(), present);
+    player.play(present);
+    player.play(present);
+    QCOMPARE(player.loadedFile(), present);
+
+    // The file going away later is noticed at the next press.
+    player.play(missing);
+    QVERIFY(player.loadedFile().isEmpty());
+}
+
+void TestServices::diceWaveBesideProgram()
+{
+    QFile f(QCoreApplication::applicationDirPath() + QStringLiteral("/dice.wav"));
+    QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+    const WaveInfo w = readWave(f.readAll());
+    QVERIFY(w.riff);
+    QCOMPARE(w.format, 1);
+    QCOMPARE(w.channels, 1);
+    QCOMPARE(w.rate, 44100);
+    QCOMPARE(w.bits, 16);
+
+    const qsizetype count = w.data.size() / 2;
+    const double seconds = double(count) / w.rate;
+    QVERIFY2(seconds >= 1.8 && seconds <= 2.3, qPrintable(QString::number(seconds)));
+
+    auto sample = [&](qsizetype i) { return qFromLittleEndian<qint16>(w.data.constData() + 2 * i); };
+    auto rms = [&](double from, double to) {
+        const auto a = static_cast<qsizetype>(from * w.rate);
+        const auto b = std::min(count, static_cast<qsizetype>(to * w.rate));
+        double sum = 0;
+        for (qsizetype i = a; i < b; ++i)
+            sum += double(sample(i)) * sample(i);
+        return std::sqrt(sum / double(b - a)) / 32768.0;
+    };
+    int peak = 0;
+    for (qsizetype i = 0; i < count; ++i)
+        peak = std::max(peak, std::abs(int(sample(i))));
+    QVERIFY2(peak > 16000, qPrintable(QString::number(peak)));
+    // The rattle starts at once (a press is heard right away), is loudest when the dice land,
+    // and has died away at the end.
+    QVERIFY(rms(0.0, 0.1) > 0.005);
+    QVERIFY(rms(0.4, 0.7) > rms(0.0, 0.3));
+    QVERIFY(rms(0.4, 0.7) > 10 * rms(1.4, 1.9));
+    QVERIFY(rms(1.95, 2.0) < 0.001);
+}
+
+QTEST_MAIN(TestServices)
+#include "tst_services.moc"

@@ -10,7 +10,8 @@ class QSoundEffect;
 
 // The dice sound through Qt Multimedia. One instance serves the whole application
 // (main owns it), so a press in either window cuts short a sound that still plays.
-// A missing or unplayable file plays nothing and says nothing.
+// A missing or unplayable file plays nothing and says nothing. Make it after the
+// QApplication: the audio backend is reached through it.
 class QtSoundPlayer final : public SoundPlayer
 {
 public:

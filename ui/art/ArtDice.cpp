@@ -13,7 +13,7 @@ QPolygonF dieOutline(DieShape shape)
     if (shape == DieShape::Hexagon) {
         // 31 x 36, points at top and bottom. The slanted edges end 8 px from the ends (a
         // regular hexagon would take 9), which keeps the number label's corners on the fill.
-        return QPolygonF({{15.5, 0}, {31, 8}, {31, 28}, {15.5, 36}, {0, 28}, {0, 8}});
+        return QPolygonF({{15.5, 0}, {31, 7.5}, {31, 28.5}, {15.5, 36}, {0, 28.5}, {0, 7.5}});
     }
     // 36 x 38: a rhombus with short vertical sides at mid-height.
     return QPolygonF({{18, 0}, {36, 16}, {36, 22}, {18, 38}, {0, 22}, {0, 16}});

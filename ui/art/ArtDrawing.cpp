@@ -31,8 +31,10 @@ void centredLines(QPainter &painter, const QRect &rect, const QStringList &lines
     const QFontMetrics metrics(font);
     const int capHeight = metrics.capHeight();
     const int lineStep = metrics.lineSpacing();
-    // The block is measured from the first line's cap top to the last line's baseline.
-    const int blockHeight = capHeight + lineStep * (int(lines.size()) - 1);
+    // The block is measured from the first line's cap top to the last line's baseline, or
+    // to the foot of its underline.
+    const int underline = font.underline() ? metrics.underlinePos() + metrics.lineWidth() : 0;
+    const int blockHeight = capHeight + lineStep * (int(lines.size()) - 1) + underline;
     int baseline = rect.top() + (rect.height() - blockHeight + 1) / 2 + capHeight;
 
     painter.save();

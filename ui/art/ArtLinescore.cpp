@@ -44,7 +44,7 @@ void paintLinescore(QPainter &painter)
     vline(painter, RunsRight, 0, SecondRowBottom);
     vline(painter, HitsRight, 0, SecondRowBottom);
 
-    const QFont heading = Fonts::font(8.25, true, true);
+    const QFont heading = Fonts::font(9.75, true, true);
     for (int i = 0; i < Innings; ++i) {
         const int left = NameRight + InningWidth * i + 1;
         const int right = i == Innings - 1 ? DoubleLine : NameRight + InningWidth * (i + 1);

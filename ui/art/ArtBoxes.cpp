@@ -27,17 +27,17 @@ struct BoxRow
     std::array<Heading, 3> headings;
 };
 
-BoxRow WhoRow(std::array<int, 3> columns, int top)
+BoxRow whoRow(std::array<int, 3> columns, int top)
 {
     return {columns, top, 31, {{{{"WHO"}, false}, {{"SCORE"}, false}, {{"WHERE"}, false}}}};
 }
 
-BoxRow HitsRow(std::array<int, 3> columns, int top)
+BoxRow hitsRow(std::array<int, 3> columns, int top)
 {
     return {columns, top, 30, {{{{"HITS"}, false}, {{"K"}, false}, {{"W"}, false}}}};
 }
 
-BoxRow RunsRow(std::array<int, 3> columns, int top)
+BoxRow runsRow(std::array<int, 3> columns, int top)
 {
     return {columns,
             top,
@@ -89,22 +89,22 @@ void paintBoxes(QPainter &painter, BoxSet set)
         // Title capitals fill pixel rows 9 to 18.
         centredText(painter, QRect(0, 9, 343, 10), QStringLiteral("QUORVEL ROLLER"), Fonts::font(10.5, true));
         const std::array<int, 3> columns{13, 123, 233};
-        paintRow(painter, WhoRow(columns, 30));
-        paintRow(painter, HitsRow(columns, 126));
-        paintRow(painter, RunsRow(columns, 222));
+        paintRow(painter, whoRow(columns, 30));
+        paintRow(painter, hitsRow(columns, 126));
+        paintRow(painter, runsRow(columns, 222));
         break;
     }
     case BoxSet::Top:
         painter.fillRect(QRect(0, 0, 327, 90), White);
-        paintRow(painter, WhoRow({9, 119, 229}, 4));
+        paintRow(painter, whoRow({9, 119, 229}, 4));
         break;
     case BoxSet::Middle:
         painter.fillRect(QRect(0, 0, 329, 90), White);
-        paintRow(painter, HitsRow({12, 122, 232}, 6));
+        paintRow(painter, hitsRow({12, 122, 232}, 6));
         break;
     case BoxSet::Runs:
         painter.fillRect(QRect(0, 0, 321, 88), White);
-        paintRow(painter, RunsRow({6, 116, 226}, 4));
+        paintRow(painter, runsRow({6, 116, 226}, 4));
         break;
     }
     painter.restore();

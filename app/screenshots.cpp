@@ -15,6 +15,8 @@
 #include "ui/WindowContext.h"
 #include "ui/frmMain.h"
 #include "ui/frmRoller.h"
+#include "ui/frmScoresheet.h"
+#include "scoresheet/Scoresheet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,6 +67,52 @@ public:
     bool printImage(const QImage &, QString *) override { return false; }
 };
 
+// Five innings of a game between two made-up clubs, typed in as a scorer would.
+void fillGame(Scoresheet &sheet)
+{
+    sheet.write("txtTeamA", QStringLiteral("Harbor Cats"));
+    sheet.write("txtTeamH", QStringLiteral("Mill Creek"));
+    const char *awayHitters[] = {"Alvarez", "Brooks", "Chen", "Dubois", "Eriksen", "Fuller", "Garza", "Hale", "Ito"};
+    const char *homeHitters[] = {"Kowal", "Lindqvist", "Mendes", "Novak", "Okafor", "Price", "Quinn", "Reyes", "Sato"};
+    const int awayHits[] = {2, 1, 0, 1, 2, 0, 1, 0, 1};
+    const int homeHits[] = {1, 0, 2, 1, 0, 1, 1, 0, 0};
+    const int awayRbi[] = {0, 1, 0, 2, 1, 0, 0, 0, 0};
+    const int homeRbi[] = {1, 0, 1, 0, 0, 1, 0, 0, 0};
+    for (int i = 1; i <= 9; ++i) {
+        sheet.write("txtHitterA", i, QString::fromLatin1(awayHitters[i - 1]));
+        sheet.write("txtHitterH", i, QString::fromLatin1(homeHitters[i - 1]));
+        if (awayHits[i - 1])
+            sheet.write("txtHitA", i, QString::number(awayHits[i - 1]));
+        if (homeHits[i - 1])
+            sheet.write("txtHitH", i, QString::number(homeHits[i - 1]));
+        if (awayRbi[i - 1])
+            sheet.write("txtRBIA", i, QString::number(awayRbi[i - 1]));
+        if (homeRbi[i - 1])
+            sheet.write("txtRBIH", i, QString::number(homeRbi[i - 1]));
+    }
+    sheet.write("txt2bA", 1, QStringLiteral("1"));
+    sheet.write("txtHRA", 4, QStringLiteral("1"));
+    sheet.write("txt3bH", 3, QStringLiteral("1"));
+    sheet.write("txtSBH", 1, QStringLiteral("1"));
+    sheet.write("txtPitcherA", 1, QStringLiteral("Thornton"));
+    sheet.write("txtPitcherH", 1, QStringLiteral("Varga"));
+    sheet.write("txtPitcherA", 5, QStringLiteral("Webb"));
+    const int awayRuns[] = {1, 0, 2, 0, 1}, awayInnHits[] = {2, 1, 3, 1, 1}, awayWalks[] = {1, 0, 1, 0, 0};
+    const int homeRuns[] = {0, 2, 0, 1, 0}, homeInnHits[] = {1, 2, 1, 2, 0}, homeWalks[] = {0, 1, 0, 0, 1};
+    for (int j = 1; j <= 5; ++j) {
+        sheet.write("txtRA", j, QString::number(awayRuns[j - 1]));
+        sheet.write("txtERA", j, QString::number(awayRuns[j - 1]));
+        sheet.write("txtHitPA", j, QString::number(awayInnHits[j - 1]));
+        sheet.write("txtKA", j, QString::number(j % 3));
+        sheet.write("txtBBA", j, QString::number(awayWalks[j - 1]));
+        sheet.write("txtRH", j, QString::number(homeRuns[j - 1]));
+        sheet.write("txtERH", j, QString::number(homeRuns[j - 1]));
+        sheet.write("txtHitPH", j, QString::number(homeInnHits[j - 1]));
+        sheet.write("txtKH", j, QString::number((j + 1) % 3));
+        sheet.write("txtBBH", j, QString::number(homeWalks[j - 1]));
+    }
+}
+
 bool save(QWidget *window, const QString &path)
 {
     window->show();
@@ -101,6 +149,13 @@ int main(int argc, char *argv[])
         roller.roll().mnuOff()->trigger();
         roller.findChild<QPushButton *>(QStringLiteral("cmdRoll"))->click();
         ok &= save(&roller, folder + QStringLiteral("/roller.png"));
+    }
+    {
+        frmScoresheet scoresheet(context);
+        fillGame(scoresheet.sheet());
+        ok &= save(&scoresheet, folder + QStringLiteral("/scoresheet.png"));
+        scoresheet.findChild<QPushButton *>(QStringLiteral("cmdLinescore"))->click();
+        ok &= save(&scoresheet, folder + QStringLiteral("/scoresheet-linescore.png"));
     }
     return ok ? 0 : 1;
 }

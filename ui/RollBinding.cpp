@@ -11,8 +11,8 @@
 RollBinding::RollBinding(WindowContext &context, RollPanel &panel, QMenu *soundMenu, QWidget *window)
     : m_sequencer(std::make_unique<RollSequencer>(context.shared, context.random, context.sound, context.programDir,
                                                   panel, context.timers, window))
-    , m_mnuOn(soundMenu->addAction(QObject::tr("Sound On")))
-    , m_mnuOff(soundMenu->addAction(QObject::tr("Sound Off")))
+    , m_mnuOn(soundMenu->addAction(QObject::tr("Sound &On")))
+    , m_mnuOff(soundMenu->addAction(QObject::tr("Sound O&ff")))
 {
     m_mnuOn->setObjectName(QStringLiteral("mnuOn"));
     m_mnuOff->setObjectName(QStringLiteral("mnuOff"));

@@ -28,3 +28,14 @@ inline QRect toPixels(const TwipRect &r)
     const int top = twipsToPixels(r.top);
     return QRect(left, top, twipsToPixels(r.left + r.width) - left, twipsToPixels(r.top + r.height) - top);
 }
+
+// The largest pixel rectangle inside a twip rectangle. Fields laid over the sheet's
+// printed cells use it, so that they never cover a grid line their twips stop short of.
+inline QRect toPixelsInside(const TwipRect &r)
+{
+    const auto ceilPx = [](int t) { return static_cast<int>(std::ceil(static_cast<double>(t) / TwipsPerPixel)); };
+    const auto floorPx = [](int t) { return static_cast<int>(std::floor(static_cast<double>(t) / TwipsPerPixel)); };
+    const int left = ceilPx(r.left);
+    const int top = ceilPx(r.top);
+    return QRect(left, top, floorPx(r.left + r.width) - left, floorPx(r.top + r.height) - top);
+}

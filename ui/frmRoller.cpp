@@ -37,19 +37,19 @@ frmRoller::frmRoller(WindowContext &context, QWidget *parent)
 
     m_panel = std::make_unique<RollPanel>(RollPanel::Variant::Roller, client);
 
-    QMenu *file = menuBar()->addMenu(tr("File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exitItem = file->addAction(tr("Exit"));
+    QAction *exitItem = file->addAction(tr("E&xit"));
     exitItem->setObjectName(QStringLiteral("mnuExit"));
     connect(exitItem, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *sound = menuBar()->addMenu(tr("Sound"));
+    QMenu *sound = menuBar()->addMenu(tr("&Sound"));
     sound->setObjectName(QStringLiteral("mnuSound"));
     m_roll = std::make_unique<RollBinding>(context, *m_panel, sound, this);
 
-    QMenu *help = menuBar()->addMenu(tr("Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *rules = help->addAction(tr("View Rules"));
+    QAction *rules = help->addAction(tr("&View Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));
     connect(rules, &QAction::triggered, this, &frmRoller::mnuRules_Click);
 

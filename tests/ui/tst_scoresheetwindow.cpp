@@ -1,0 +1,468 @@
+#include "app/Navigator.h"
+#include "scoresheet/Scoresheet.h"
+#include "services/QtPrinter.h"
+#include "support/TestContext.h"
+#include "ui/Appearance.h"
+#include "ui/ScoresheetLayout.h"
+#include "ui/frmScoresheet.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestScoresheetWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestContext> m_ctx;
+    QPointer<frmScoresheet> m_window;
+
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        T *child = m_window->findChild<T *>(name);
+        if (!child)
+            qWarning("no control named %s", qPrintable(name));
+        return child;
+    }
+    QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
+    QString text(const QString &name) const { return edit(name)->text(); }
+    void type(const QString &name, const QString &keys)
+    {
+        QLineEdit *e = edit(name);
+        e->setFocus();
+        e->end(false);
+        QTest::keyClicks(e, keys);
+    }
+    void trigger(const char *action) { find<QAction>(QString::fromLatin1(action))->trigger(); }
+    QStringList hiddenNames() const
+    {
+        return {"txtRBIA_0", "txtRBIH_0", "txtHitPA_0", "txtHitPH_0", "cmdReset", "cmdPrint", "cmdRules"};
+    }
+    void verifyHiddenStayHidden()
+    {
+        for (const QString &name : hiddenNames())
+            QVERIFY2(!find(name)->isVisible(), qPrintable(name));
+    }
+    void openWindow()
+    {
+        m_window = new frmScoresheet(m_ctx->context);
+        m_window->show();
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { applyAppearance(*qApp); }
+
+    void init()
+    {
+        m_ctx = std::make_unique<TestContext>();
+        openWindow();
+    }
+
+    void cleanup()
+    {
+        delete m_window.data();
+        m_ctx.reset();
+    }
+
+    // The window opens with its caption, 734 x 711 client area, the rolls view, hidden extras hidden and the focus in txtTeamA.
+    void opensAsDesigned()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Scoresheet"));
+        QCOMPARE(m_window->centralWidget()->size(), QSize(734, 711));
+        QVERIFY(m_window->windowFlags() & Qt::WindowMaximizeButtonHint);
+        QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(QApplication::focusWidget(), find("txtTeamA"));
+        QVERIFY(find("Frame2")->isVisible());
+        // Frame2 lies in front of Frame1 and of "View Rolls" and covers them.
+        const QObjectList &order = m_window->centralWidget()->children();
+        QVERIFY(order.indexOf(find("Frame2")) > order.indexOf(find("Frame1")));
+        QVERIFY(order.indexOf(find("Frame2")) > order.indexOf(find("cmdViewRolls")));
+        QVERIFY(find("Frame2")->geometry().contains(find("cmdViewRolls")->geometry()));
+        verifyHiddenStayHidden();
+        for (const char *counter : {"txtNeedHRBIA", "txtNeedHA", "txtRunsA", "txtHitsA", "txtRunsH2", "txtHitsH2"})
+            QCOMPARE(text(QString::fromLatin1(counter)), QStringLiteral("0"));
+        QVERIFY(text("txtHitA_1").isEmpty());
+        QCOMPARE(m_ctx->shared.SoundOn, qint16(1));
+        QVERIFY(find<QAction>("mnuOn")->isChecked());
+        QVERIFY(!find<QAction>("mnuOff")->isChecked());
+    }
+
+    // Menus stand in order with the captions of the sheet's commands and no shortcut keys.
+    void menus()
+    {
+        QStringList titles;
+        for (QAction *a : m_window->menuBar()->actions())
+            titles << a->text().remove(QLatin1Char('&'));
+        QCOMPARE(titles, (QStringList{"File", "Sound", "Help"}));
+        QStringList file;
+        for (QAction *a : find<QMenu>("mnuFile")->actions())
+            file << a->objectName() + ':' + a->text().remove(QLatin1Char('&'));
+        QCOMPARE(file, (QStringList{"mnuReset:Reset Scoresheet", "mnuPrint:Print Scoresheet", "mnuExit:Exit"}));
+        QCOMPARE(find<QAction>("mnuRules")->text().remove(QLatin1Char('&')), QStringLiteral("View Rules"));
+    }
+
+    // Every field of the sheet has a control of its name, inside its cell and with its look.
+    void controlsAtTheirRectangles()
+    {
+        int placed = 0;
+        for (Field *field : m_window->sheet().fields()) {
+            QLineEdit *e = edit(field->objectName());
+            QVERIFY(e);
+            const auto placement = scoresheetFieldPlacement(field->name(), field->index());
+            if (field->entry() == Entry::Hidden) {
+                QVERIFY(!placement);
+                continue;
+            }
+            QVERIFY2(placement, qPrintable(field->objectName()));
+            QCOMPARE(e->geometry(), toPixelsInside(placement->rect));
+            QCOMPARE(e->hasFrame(), false);
+            ++placed;
+        }
+        QCOMPARE(placed, 2 * (7 * 12 + 7 * 14) + 2 * 14 + 18);
+        QCOMPARE(find("Frame2")->geometry(), toPixels(ScoresheetGeometry::Frame2));
+        QCOMPARE(find("Frame1")->geometry(), toPixels(ScoresheetGeometry::Frame1));
+        QCOMPARE(find("cmdViewRolls")->geometry(), toPixels(ScoresheetGeometry::cmdViewRolls));
+        QCOMPARE(find("txtHitterA_1")->geometry(), QRect(56, 37, 116, 15));
+        // A few looks: red counters, the bold runs total, left-aligned names.
+        QCOMPARE(edit("txtNeedHA")->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QVERIFY(edit("txtRunsA")->font().bold());
+        QCOMPARE(edit("txtHitsA")->palette().color(QPalette::Text), QColor(0, 0, 0));
+        QVERIFY(edit("txtHitterA_3")->alignment() & Qt::AlignLeft);
+        QVERIFY(edit("txtHitA_3")->alignment() & Qt::AlignHCenter);
+        QCOMPARE(edit("txtTeamA3")->parentWidget(), find("Frame1"));
+    }
+
+    // On screen each field leaves the grid lines of its cell visible.
+    void gridLinesStayVisible()
+    {
+        const QImage shot = m_window->centralWidget()->grab().toImage();
+        // Vertical lines of the home batting columns, and a horizontal line between batting rows.
+        for (int x : {531, 563, 596, 628, 660, 693})
+            QCOMPARE(QColor(shot.pixel(x, 90)).rgb(), QColor(Qt::black).rgb());
+        QCOMPARE(QColor(shot.pixel(100, 53)).rgb(), QColor(Qt::black).rgb());
+    }
+
+    // In the away hits column the fifth row holds element 7, the sixth element 5, the seventh element 6.
+    void awayHitsRowsFiveToSeven()
+    {
+        const auto rowOf = [&](int element) { return edit(QStringLiteral("txtHitA_%1").arg(element))->geometry().top(); };
+        QCOMPARE(rowOf(7), edit("txtHitterA_5")->geometry().top());
+        QCOMPARE(rowOf(5), edit("txtHitterA_6")->geometry().top());
+        QCOMPARE(rowOf(6), edit("txtHitterA_7")->geometry().top());
+        QWidget *fifthRowCell = m_window->centralWidget()->childAt(edit("txtHitA_1")->geometry().center().x(),
+                                                                    edit("txtHitterA_5")->geometry().center().y());
+        QCOMPARE(fifthRowCell->objectName(), QStringLiteral("txtHitA_7"));
+        type(fifthRowCell->objectName(), "2");
+        QCOMPARE(m_window->sheet().text("txtHitA", 7), QStringLiteral("2"));
+        QCOMPARE(text("txtHitsA"), QStringLiteral("2"));
+    }
+
+    // A keystroke reaches every control that depends on it, in both halves.
+    void keystrokesReachEveryDependent()
+    {
+        type("txtRA_3", "2");
+        QCOMPARE(text("txtRunsA"), QStringLiteral("2"));
+        QCOMPARE(text("txtRunsA2"), QStringLiteral("2"));
+        QCOMPARE(text("txtInnA_3"), QStringLiteral("2"));
+        QCOMPARE(text("txtNeedHRBIA"), QStringLiteral("2"));
+        QCOMPARE(text("txtPullA_3"), QStringLiteral("3"));
+        QVERIFY(text("txtInnA_2").isEmpty());
+
+        type("txtRBIA_1", "1");
+        QCOMPARE(text("txtNeedHRBIA"), QStringLiteral("1"));
+        QCOMPARE(text("txtRBIA_0"), QStringLiteral("1"));
+
+        type("txtHitPH_1", "3");
+        QCOMPARE(text("txtHitsH"), QStringLiteral("3"));
+        QCOMPARE(text("txtHitsH2"), QStringLiteral("3"));
+        QCOMPARE(text("txtNeedHH"), QStringLiteral("3"));
+        type("txtHitH_2", "1");
+        QCOMPARE(text("txtHitsH"), QStringLiteral("1"));
+        QCOMPARE(text("txtNeedHH"), QStringLiteral("2"));
+
+        type("txtRH_10", "1");
+        type("txtRH_10", "2"); // "12": two edits, each a write
+        QCOMPARE(text("txtRunsH"), QStringLiteral("12"));
+        QCOMPARE(text("txtInnH_10"), QStringLiteral("12"));
+
+        // Each keystroke in a team name shows at once in both of its copies.
+        type("txtTeamH", "Mi");
+        QCOMPARE(text("txtTeamH2"), QStringLiteral("Mi"));
+        QCOMPARE(text("txtTeamH3"), QStringLiteral("Mi"));
+        QTest::keyClick(edit("txtTeamH"), Qt::Key_Backspace);
+        QCOMPARE(text("txtTeamH3"), QStringLiteral("M"));
+        // The other half is untouched.
+        QCOMPARE(text("txtRunsA"), QStringLiteral("2"));
+        QCOMPARE(text("txtTeamA2"), QString());
+    }
+
+    // Read-only fields take the focus and a caret but no typing, deleting or pasting.
+    void readOnlyFieldsRefuseTyping_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *n : {"txtNeedHRBIA", "txtNeedHH", "txtRunsA", "txtHitsH", "txtTeamA2", "txtTeamH3",
+                              "txtInnA_1", "txtRunsH2", "txtHitsA2"})
+            QTest::newRow(n) << QString::fromLatin1(n);
+    }
+    void readOnlyFieldsRefuseTyping()
+    {
+        QFETCH(QString, name);
+        QLineEdit *e = edit(name);
+        const QString before = e->text();
+        e->setFocus();
+        QCOMPARE(QApplication::focusWidget(), e);
+        QVERIFY(!e->isReadOnly()); // a read-only QLineEdit would hide the caret
+        QTest::keyClicks(e, "7x");
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClick(e, Qt::Key_Home);
+        QTest::keyClick(e, Qt::Key_Delete);
+        e->insert(QStringLiteral("9"));
+        QCOMPARE(e->text(), before);
+    }
+
+    // Tab visits the fields in the sheet's order, from txtTeamA round to "View Rolls" and back.
+    void tabOrder()
+    {
+        QStringList visited;
+        QWidget *start = QApplication::focusWidget();
+        QCOMPARE(start->objectName(), QStringLiteral("txtTeamA"));
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        } while (QApplication::focusWidget() != start && visited.size() < 1000);
+        QCOMPARE(visited.size(), 2 * (7 * 12 + 7 * 14) + 2 * 14 + 18 + 3);
+        const auto after = [&](const char *name) {
+            const qsizetype i = visited.indexOf(QString::fromLatin1(name));
+            return i >= 0 && i + 1 < visited.size() ? visited.at(i + 1) : QString();
+        };
+        QCOMPARE(visited.first(), QStringLiteral("txtTeamH"));
+        QCOMPARE(after("txtHitsH"), QStringLiteral("txtHitterA_1"));
+        QCOMPARE(after("txtPitcherH_14"), QStringLiteral("txtHitA_2"));
+        QCOMPARE(after("txtHitA_2"), QStringLiteral("txtHitA_3"));
+        QCOMPARE(after("txtHitA_3"), QStringLiteral("txtHitA_1"));
+        QCOMPARE(after("txtRA_1"), QStringLiteral("txtERA_1"));
+        QCOMPARE(after("txtPullA_1"), QStringLiteral("txtRA_2"));
+        QCOMPARE(after("txtPullA_14"), QStringLiteral("txtRH_1"));
+        QCOMPARE(after("txtRBIA_12"), QStringLiteral("txtRBIH_1"));
+        QCOMPARE(after("txtSBH_12"), QStringLiteral("txtNeedHRBIA"));
+        QCOMPARE(after("txtTeamA2"), QStringLiteral("txtHitsH2"));
+        QCOMPARE(after("txtRunsA2"), QStringLiteral("txtInnH_14"));
+        QCOMPARE(after("txtInnH_1"), QStringLiteral("txtInnA_14"));
+        QCOMPARE(after("txtTeamA3"), QStringLiteral("cmdRoll"));
+        QCOMPARE(after("cmdRoll"), QStringLiteral("cmdLinescore"));
+        QCOMPARE(after("cmdLinescore"), QStringLiteral("cmdViewRolls"));
+        QCOMPARE(visited.last(), QStringLiteral("txtTeamA"));
+    }
+
+    // "View Linescore" and "View Rolls" switch the lower area; a reset does not change the view.
+    void viewCommands()
+    {
+        QTest::mouseClick(find<QPushButton>("cmdLinescore"), Qt::LeftButton);
+        QVERIFY(!find("Frame2")->isVisible());
+        QVERIFY(find("Frame1")->isVisible());
+        QVERIFY(find("cmdViewRolls")->isVisible());
+        trigger("mnuReset");
+        QVERIFY(!find("Frame2")->isVisible());
+        QTest::mouseClick(find<QPushButton>("cmdViewRolls"), Qt::LeftButton);
+        QVERIFY(find("Frame2")->isVisible());
+        QVERIFY(!find("Frame1")->isVisible());
+    }
+
+    // Printing shows the linescore (not the roll panel) to the printer and comes back to the rolls view.
+    void printSequence_data()
+    {
+        QTest::addColumn<bool>("fromLinescore");
+        QTest::addColumn<bool>("fail");
+        QTest::newRow("from rolls view") << false << false;
+        QTest::newRow("from linescore view") << true << false;
+        QTest::newRow("printer fails") << false << true;
+    }
+    void printSequence()
+    {
+        QFETCH(bool, fromLinescore);
+        QFETCH(bool, fail);
+        m_ctx->printer.fail = fail;
+        type("txtTeamA", "Cats");
+        if (fromLinescore)
+            find<QPushButton>("cmdLinescore")->click();
+        trigger("mnuPrint");
+
+        QCOMPARE(m_ctx->printer.images.size(), size_t(1));
+        const QImage printed = m_ctx->printer.images.front();
+        QCOMPARE(printed.size(), QSize(734, 711));
+        // The roll button's green and "View Rolls" are not in it; the linescore's frame lines are.
+        const QRect rollButton = find("cmdRoll")->geometry().translated(find("Frame2")->pos());
+        QVERIFY(QColor(printed.pixel(rollButton.center())) != QColor(0, 255, 0));
+        for (int y = 0; y < printed.height(); y += 3)
+            for (int x = 0; x < printed.width(); x += 3)
+                QVERIFY(QColor(printed.pixel(x, y)).rgb() != QColor(0, 255, 0).rgb());
+        const QRect viewRolls = find("cmdViewRolls")->geometry();
+        QCOMPARE(QColor(printed.pixel(viewRolls.center())).rgb(), QColor(Qt::white).rgb());
+        const QPoint linescoreOrigin = find("Frame1")->pos() + find("Image5")->pos();
+        QCOMPARE(QColor(printed.pixel(linescoreOrigin + QPoint(300, 17))).rgb(), QColor(Qt::black).rgb());
+        // The linescore's team name stands in the printout.
+        QCOMPARE(text("txtTeamA3"), QStringLiteral("Cats"));
+
+        QVERIFY(find("Frame2")->isVisible());
+        QVERIFY(!find("Frame1")->isVisible());
+        find<QPushButton>("cmdLinescore")->click();
+        QVERIFY(find("Frame1")->isVisible());
+        QVERIFY(find("cmdViewRolls")->isVisible());
+        QCOMPARE(m_ctx->prompter.messages.size(), fail ? 1 : 0);
+        if (fail)
+            QCOMPARE(m_ctx->prompter.messages.first(), m_ctx->printer.failure);
+        QCOMPARE(text("txtTeamA"), QStringLiteral("Cats"));
+        verifyHiddenStayHidden();
+    }
+
+    // One real print through Qt's PDF output writes a PDF of the sheet.
+    void printToPdf()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
+        QtPrinter pdf(file);
+        delete m_window.data();
+        WindowContext context{m_ctx->shared, m_ctx->random, m_ctx->sound, m_ctx->documents, m_ctx->prompter, pdf,
+                              m_ctx->timers, m_ctx->context.programDir};
+        m_window = new frmScoresheet(context);
+        m_window->show();
+        trigger("mnuPrint");
+        QVERIFY(m_ctx->prompter.messages.isEmpty());
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QVERIFY(out.read(4) == "%PDF");
+        QVERIFY(out.size() > 5000);
+        delete m_window.data();
+    }
+
+    // "Reset Scoresheet" asks its question; No changes nothing, Yes clears the sheet and keeps the names.
+    void reset()
+    {
+        type("txtTeamA", "Cats");
+        type("txtRA_1", "3");
+        type("txtHitPA_1", "2");
+        m_ctx->prompter.answers = {false};
+        trigger("mnuReset");
+        QCOMPARE(m_ctx->prompter.questions, QStringList{"Are you sure you want to Reset the Scoresheet?"});
+        QCOMPARE(text("txtRA_1"), QStringLiteral("3"));
+        QCOMPARE(text("txtRunsA2"), QStringLiteral("3"));
+
+        m_ctx->prompter.answers = {true};
+        trigger("mnuReset");
+        QCOMPARE(m_ctx->prompter.questions.size(), 2);
+        QVERIFY(text("txtRA_1").isEmpty());
+        QVERIFY(text("txtPullA_1").isEmpty());
+        QVERIFY(text("txtInnA_1").isEmpty());
+        QCOMPARE(text("txtRunsA"), QStringLiteral("0"));
+        QCOMPARE(text("txtRunsA2"), QStringLiteral("0"));
+        QCOMPARE(text("txtTeamA"), QStringLiteral("Cats"));
+        QCOMPARE(text("txtTeamA3"), QStringLiteral("Cats"));
+        verifyHiddenStayHidden();
+        // The pull counter works again after a reset.
+        type("txtBBA_2", "1");
+        QCOMPARE(text("txtPullA_2"), QStringLiteral("2"));
+    }
+
+    // An overflow while typing is told in a box; the window and the sheet go on.
+    void overflowIsReported()
+    {
+        type("txtHitPA_1", "32767");
+        type("txtHitPA_2", "1");
+        QCOMPARE(m_ctx->prompter.messages.size(), 1);
+        QVERIFY(!m_ctx->prompter.messages.first().isEmpty());
+        QCOMPARE(text("txtHitPA_2"), QStringLiteral("1"));
+        QCOMPARE(text("txtHitsA"), QStringLiteral("32767"));
+        type("txtRA_1", "4");
+        QCOMPARE(text("txtRunsA"), QStringLiteral("4"));
+    }
+
+    // File, Exit asks first: No keeps the sheet, Yes closes it. The close box asks nothing.
+    void exitQuestion()
+    {
+        QSignalSpy unloaded(m_window.data(), &frmScoresheet::Form_Unload);
+        type("txtHitterA_1", "Alvarez");
+        m_ctx->prompter.answers = {false};
+        trigger("mnuExit");
+        QCOMPARE(m_ctx->prompter.questions, QStringList{"Are you sure you want to Exit?"});
+        QCOMPARE(unloaded.size(), 0);
+        QCOMPARE(text("txtHitterA_1"), QStringLiteral("Alvarez"));
+        m_ctx->prompter.answers = {true};
+        trigger("mnuExit");
+        QCOMPARE(unloaded.size(), 1);
+        flushDeletes();
+        QVERIFY(m_window.isNull());
+
+        openWindow();
+        QSignalSpy closed(m_window.data(), &frmScoresheet::Form_Unload);
+        m_window->close();
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(m_ctx->prompter.questions.size(), 2);
+    }
+
+    // A sheet opened again is blank, and the previous sheet's inning hits do not carry over.
+    void reopenedSheetIsBlank()
+    {
+        type("txtHitPA_1", "5");
+        QCOMPARE(m_ctx->shared.PitchHitsA, qint16(5));
+        delete m_window.data();
+        openWindow();
+        QCOMPARE(m_ctx->shared.PitchHitsA, qint16(0));
+        QVERIFY(text("txtHitPA_1").isEmpty());
+        QCOMPARE(text("txtHitsA"), QStringLiteral("0"));
+        type("txtHitA_1", "1");
+        QCOMPARE(text("txtNeedHA"), QStringLiteral("-1"));
+    }
+
+    // The roll panel rolls here as in the roller: at once with sound off, behind the shuffle with sound on.
+    void rollPanelRolls()
+    {
+        m_ctx->random.fallback = 0.0f;
+        trigger("mnuOff");
+        find<QPushButton>("cmdRoll")->click();
+        QCOMPARE(find<QLabel>("lblWho1")->text(), QStringLiteral("1"));
+        QVERIFY(m_ctx->sound.played.isEmpty());
+        trigger("mnuOn");
+        find<QPushButton>("cmdRoll")->click();
+        QCOMPARE(m_ctx->sound.played.size(), 1);
+        FakeTimer *shuffle = m_ctx->timers.latest("Timer2");
+        FakeTimer *stop = m_ctx->timers.latest("Timer1");
+        QVERIFY(shuffle->isEnabled() && stop->isEnabled());
+        m_ctx->random.fallback = 0.999f;
+        QVERIFY(shuffle->fire());
+        QCOMPARE(find<QLabel>("lblScore")->text(), QStringLiteral("20"));
+        QCOMPARE(find<QLabel>("lblHits")->text(), QStringLiteral("20"));
+        QVERIFY(stop->fire());
+        QVERIFY(!shuffle->isEnabled() && !stop->isEnabled());
+    }
+
+    // "View Rules" on the menu presses the hidden button and reports a missing document.
+    void viewRules()
+    {
+        trigger("mnuRules");
+        QCOMPARE(m_ctx->prompter.messages.size(), 1);
+        QVERIFY(m_ctx->prompter.messages.first().contains(QStringLiteral("QUORVEL rules.pdf")));
+        verifyHiddenStayHidden();
+    }
+
+    // Maximizing shows more white paper; every control keeps its place at the top left.
+    void growingMovesNothing()
+    {
+        const QRect before = find("txtSBH_12")->geometry();
+        m_window->resize(m_window->width() + 300, m_window->height() + 200);
+        QCOMPARE(find("txtSBH_12")->geometry(), before);
+        QCOMPARE(find("Frame2")->geometry(), toPixels(ScoresheetGeometry::Frame2));
+    }
+};
+
+QTEST_MAIN(TestScoresheetWindow)
+#include "tst_scoresheetwindow.moc"

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/Twips.h"
+
+#include <QColor>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+// Where each field of the scoresheet stands and how it looks, from the sheet's
+// layout tables in twips. The grid fields stand in the sheet picture's cells; the
+// linescore fields stand in Frame1 and their rectangles are relative to it.
+struct FieldPlacement
+{
+    enum class Panel { Sheet, Linescore };
+
+    Panel panel = Panel::Sheet;
+    TwipRect rect{};
+    Qt::Alignment alignment = Qt::AlignHCenter;
+    double points = 8.25; // the window font unless a field has its own
+    bool bold = false;
+    QColor colour = Qt::black;
+};
+
+// The placement of a field or array element, or nothing for the hidden elements 0
+// (which stand nowhere and are never shown).
+std::optional<FieldPlacement> scoresheetFieldPlacement(QStringView name, int index);
+
+// The object names of the window's controls in the order the Tab key visits them.
+const QStringList &scoresheetTabOrder();
+
+namespace ScoresheetGeometry {
+constexpr TwipRect ClientArea{0, 0, 11010, 10665};
+constexpr TwipRect SheetPicture{0, -50, 10950, 7770};
+constexpr TwipRect Frame2{600, 7660, 9975, 3015};
+constexpr TwipRect Frame1{600, 8400, 10000, 1215};
+constexpr TwipRect LinescorePicture{120, 240, 9615, 900}; // in Frame1
+constexpr TwipRect cmdViewRolls{4778, 9840, 1455, 495};
+constexpr TwipRect cmdReset{13320, 9960, 1935, 375};
+constexpr TwipRect cmdPrint{13320, 9120, 1935, 375};
+constexpr TwipRect cmdRules{13320, 9540, 1935, 375};
+} // namespace ScoresheetGeometry

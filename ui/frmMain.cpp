@@ -36,8 +36,12 @@ frmMain::frmMain(QWidget *parent)
     setWindowIcon(Art::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     resize(toPixels(ClientArea).size());
+    // The launcher wears the button-face colour. Changing the window colour, not the
+    // background role, keeps the labels' text roles (and so the red title) as they are.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
     setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Button);
 
     // Made back to front; the controls keep their places whatever the window's size.
     makeHeading(this, 0, tr("MAKE YOUR CHOICE"), {1770, 1200, 3735, 375}, QColor());

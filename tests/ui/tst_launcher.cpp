@@ -52,6 +52,22 @@ private Q_SLOTS:
             QVERIFY(qAbs(find<QWidget>(name)->geometry().center().x() - 242) <= 1);
     }
 
+    // The title is drawn in red, the prompt in the system's text colour.
+    void headingColours()
+    {
+        const QImage shot = m_window->grab().toImage();
+        const auto countRed = [&](const char *name) {
+            const QRect r = find<QWidget>(name)->geometry();
+            int red = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    red += QColor(shot.pixel(x, y)) == QColor(255, 0, 0);
+            return red;
+        };
+        QVERIFY(countRed("Label1_1") > 50);
+        QCOMPARE(countRed("Label1_0"), 0);
+    }
+
     // The focus starts on "Quorvel Dice Roller" and Tab cycles the three buttons in order.
     void focusAndTabOrder()
     {

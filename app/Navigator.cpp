@@ -3,6 +3,7 @@
 #include "ui/frmMain.h"
 #include "ui/frmRoller.h"
 #include "ui/frmScoresheet.h"
+#include "ui/RollWindow.h"
 
 Navigator::Navigator(WindowContext &context, std::function<void()> endProgram)
     : m_context(context)
@@ -27,8 +28,8 @@ void Navigator::start()
 void Navigator::showLauncher()
 {
     auto *launcher = new frmMain;
-    connect(launcher, &frmMain::cmdRoller_Click, this, &Navigator::showRoller);
-    connect(launcher, &frmMain::cmdHelper_Click, this, &Navigator::showScoresheet);
+    connect(launcher, &frmMain::cmdRoller_Click, this, &Navigator::show<frmRoller>);
+    connect(launcher, &frmMain::cmdHelper_Click, this, &Navigator::show<frmScoresheet>);
     connect(launcher, &frmMain::cmdExit_Click, this, &Navigator::endProgram);
     connect(launcher, &frmMain::closedByUser, this, &Navigator::endProgram);
     m_current = launcher;
@@ -47,22 +48,13 @@ void Navigator::unloadLauncher()
     }
 }
 
-void Navigator::showRoller()
+template <typename Window> void Navigator::show()
 {
     unloadLauncher();
-    auto *roller = new frmRoller(m_context);
-    connect(roller, &frmRoller::Form_Unload, this, &Navigator::showLauncher);
-    m_current = roller;
-    roller->show();
-}
-
-void Navigator::showScoresheet()
-{
-    unloadLauncher();
-    auto *sheet = new frmScoresheet(m_context);
-    connect(sheet, &frmScoresheet::Form_Unload, this, &Navigator::showLauncher);
-    m_current = sheet;
-    sheet->show();
+    auto *window = new Window(m_context);
+    connect(window, &RollWindow::Form_Unload, this, &Navigator::showLauncher);
+    m_current = window;
+    window->show();
 }
 
 void Navigator::endProgram()

@@ -28,8 +28,8 @@ public:
 
 private:
     void showLauncher();
-    void showRoller();
-    void showScoresheet();
+    // Unloads the launcher and shows a window that rolls, made afresh.
+    template <typename Window> void show();
     void unloadLauncher();
     void endProgram();
 

@@ -1,15 +1,10 @@
 #include "ui/frmRoller.h"
 
-#include "services/RulesDocument.h"
 #include "ui/Appearance.h"
-#include "ui/RollBinding.h"
-#include "ui/RollPanel.h"
-#include "ui/WindowContext.h"
-#include "ui/art/Art.h"
 
-#include <QCloseEvent>
+#include <QAction>
 #include <QLayout>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -17,58 +12,27 @@ constexpr TwipRect ClientArea{0, 0, 5145, 5325};
 }
 
 frmRoller::frmRoller(WindowContext &context, QWidget *parent)
-    : QMainWindow(parent)
-    , m_context(context)
+    : RollWindow(context, QStringLiteral("frmRoller"), tr("Quorvel Roller"), parent)
 {
-    setObjectName(QStringLiteral("frmRoller"));
-    setWindowTitle(tr("Quorvel Roller"));
-    setWindowIcon(Art::programIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
     setFixedFrame(this, false);
+    QWidget *client = makeClientArea(toPixels(ClientArea).size());
+    client->setMaximumSize(client->minimumSize());
+    addRollPanel(RollPanel::Variant::Roller, client);
 
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(toPixels(ClientArea).size());
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    client->setPalette(palette);
-    setCentralWidget(client);
-
-    m_panel = std::make_unique<RollPanel>(RollPanel::Variant::Roller, client);
-
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu *file = addMenu(QStringLiteral("mnuFile"), tr("&File"));
     QAction *exitItem = file->addAction(tr("E&xit"));
     exitItem->setObjectName(QStringLiteral("mnuExit"));
     connect(exitItem, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *sound = menuBar()->addMenu(tr("&Sound"));
-    sound->setObjectName(QStringLiteral("mnuSound"));
-    m_roll = std::make_unique<RollBinding>(context, *m_panel, sound, this);
+    addSoundMenu();
 
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *rules = help->addAction(tr("&View Rules"));
+    QAction *rules = addMenu(QStringLiteral("mnuHelp"), tr("&Help"))->addAction(tr("&View Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));
-    connect(rules, &QAction::triggered, this, &frmRoller::mnuRules_Click);
+    connect(rules, &QAction::triggered, this, &frmRoller::StartRules);
 
     // The menu bar and the fixed client area decide the window's size; nobody resizes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    m_panel->cmdRoll()->setFocus();
+    panel().cmdRoll()->setFocus();
     adjustSize();
     centreOnScreen(this);
-}
-
-frmRoller::~frmRoller() = default;
-
-void frmRoller::mnuRules_Click()
-{
-    viewRules(this, m_context.documents, m_context.prompter, m_context.programDir);
-}
-
-void frmRoller::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Q_EMIT Form_Unload();
 }

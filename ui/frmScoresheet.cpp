@@ -4,22 +4,16 @@
 #include "scoresheet/ScoresheetOverflow.h"
 #include "services/Printer.h"
 #include "services/Prompter.h"
-#include "services/RulesDocument.h"
 #include "ui/Appearance.h"
 #include "ui/LockedValidator.h"
-#include "ui/RollBinding.h"
-#include "ui/RollPanel.h"
 #include "ui/ScoresheetLayout.h"
 #include "ui/WindowContext.h"
-#include "ui/art/Art.h"
 #include "ui/art/ArtPicture.h"
 #include "ui/art/Fonts.h"
 
-#include <QCloseEvent>
 #include <QHash>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace G = ScoresheetGeometry;
@@ -36,27 +30,15 @@ QWidget *makePanel(QWidget *parent, const QString &objectName, const TwipRect &r
 } // namespace
 
 frmScoresheet::frmScoresheet(WindowContext &context, QWidget *parent)
-    : QMainWindow(parent)
-    , m_context(context)
+    : RollWindow(context, QStringLiteral("frmScoresheet"), tr("Scoresheet"), parent)
     , m_sheet(std::make_unique<Scoresheet>(context.shared))
 {
-    setObjectName(QStringLiteral("frmScoresheet"));
-    setWindowTitle(tr("Scoresheet"));
-    setWindowIcon(Art::programIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    // The client area is white paper; a maximized window only shows more of it.
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("clientArea"));
-    m_client->setMinimumSize(toPixels(G::ClientArea).size());
+    // A maximized window only shows more of the white paper; the sheet stays at the top left.
+    m_client = makeClientArea(toPixels(G::ClientArea).size());
     QPalette paper = m_client->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        paper.setColor(role, Qt::white);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        paper.setColor(role, Qt::black);
+    paper.setColor(QPalette::Button, Qt::white);
+    paper.setColor(QPalette::ButtonText, Qt::black);
     m_client->setPalette(paper);
-    m_client->setAutoFillBackground(true);
-    setCentralWidget(m_client);
 
     buildSheet(m_client);
     buildMenus();
@@ -94,13 +76,13 @@ void frmScoresheet::buildSheet(QWidget *client)
         bindField(*field, client, m_frame1);
 
     m_frame2 = makePanel(client, QStringLiteral("Frame2"), G::Frame2);
-    m_panel = std::make_unique<RollPanel>(RollPanel::Variant::Scoresheet, m_frame2);
+    addRollPanel(RollPanel::Variant::Scoresheet, m_frame2);
 
     connect(m_cmdReset, &QPushButton::clicked, this, &frmScoresheet::cmdReset_Click);
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmScoresheet::cmdPrint_Click);
-    connect(m_cmdRules, &QPushButton::clicked, this, &frmScoresheet::cmdRules_Click);
+    connect(m_cmdRules, &QPushButton::clicked, this, &frmScoresheet::StartRules);
     connect(m_cmdViewRolls, &QPushButton::clicked, this, &frmScoresheet::cmdViewRolls_Click);
-    connect(m_panel->cmdLinescore(), &QPushButton::clicked, this, &frmScoresheet::cmdLinescore_Click);
+    connect(panel().cmdLinescore(), &QPushButton::clicked, this, &frmScoresheet::cmdLinescore_Click);
 }
 
 QLineEdit *frmScoresheet::bindField(Field &field, QWidget *sheetParent, QWidget *linescoreParent)
@@ -148,8 +130,7 @@ QLineEdit *frmScoresheet::bindField(Field &field, QWidget *sheetParent, QWidget 
 
 void frmScoresheet::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu *file = addMenu(QStringLiteral("mnuFile"), tr("&File"));
     QAction *reset = file->addAction(tr("&Reset Scoresheet"));
     reset->setObjectName(QStringLiteral("mnuReset"));
     QAction *print = file->addAction(tr("&Print Scoresheet"));
@@ -161,13 +142,9 @@ void frmScoresheet::buildMenus()
     connect(print, &QAction::triggered, m_cmdPrint, &QPushButton::click);
     connect(exitItem, &QAction::triggered, this, &frmScoresheet::mnuExit_Click);
 
-    QMenu *sound = menuBar()->addMenu(tr("&Sound"));
-    sound->setObjectName(QStringLiteral("mnuSound"));
-    m_roll = std::make_unique<RollBinding>(m_context, *m_panel, sound, this);
+    addSoundMenu();
 
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *rules = help->addAction(tr("&View Rules"));
+    QAction *rules = addMenu(QStringLiteral("mnuHelp"), tr("&Help"))->addAction(tr("&View Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));
     connect(rules, &QAction::triggered, m_cmdRules, &QPushButton::click);
 }
@@ -194,14 +171,14 @@ template <typename Write> void frmScoresheet::guarded(Write &&write)
     try {
         write();
     } catch (const ScoresheetOverflow &overflow) {
-        m_context.prompter.inform(this, overflow.message());
+        context().prompter.inform(this, overflow.message());
     }
 }
 
 void frmScoresheet::cmdReset_Click()
 {
     guarded([this] {
-        m_sheet->cmdReset_Click([this] { return m_context.prompter.askYesNo(this, Scoresheet::resetQuestion()); });
+        m_sheet->cmdReset_Click([this] { return context().prompter.askYesNo(this, Scoresheet::resetQuestion()); });
     });
 }
 
@@ -227,29 +204,18 @@ void frmScoresheet::cmdPrint_Click()
     // window's extra white is left out.
     const QImage image = m_client->grab(QRect(QPoint(0, 0), toPixels(G::ClientArea).size())).toImage();
     QString error;
-    const bool printed = m_context.printer.printImage(image, &error);
+    const bool printed = context().printer.printImage(image, &error);
 
     m_frame1->hide();
     m_frame2->show();
     m_cmdViewRolls->show();
 
     if (!printed)
-        m_context.prompter.inform(this, error.isEmpty() ? tr("The scoresheet could not be printed.") : error);
-}
-
-void frmScoresheet::cmdRules_Click()
-{
-    viewRules(this, m_context.documents, m_context.prompter, m_context.programDir);
+        context().prompter.inform(this, error.isEmpty() ? tr("The scoresheet could not be printed.") : error);
 }
 
 void frmScoresheet::mnuExit_Click()
 {
-    if (m_context.prompter.askYesNo(this, tr("Are you sure you want to Exit?")))
+    if (context().prompter.askYesNo(this, tr("Are you sure you want to Exit?")))
         close();
-}
-
-void frmScoresheet::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Q_EMIT Form_Unload();
 }

@@ -1,0 +1,67 @@
+#include "ui/RollWindow.h"
+
+#include "services/RulesDocument.h"
+#include "ui/RollBinding.h"
+#include "ui/WindowContext.h"
+#include "ui/art/Art.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+RollWindow::RollWindow(WindowContext &context, const QString &objectName, const QString &caption, QWidget *parent)
+    : QMainWindow(parent)
+    , m_context(context)
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setWindowIcon(Art::programIcon());
+    // Each window is made afresh when shown and goes with all its contents when closed.
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+RollWindow::~RollWindow() = default;
+
+QWidget *RollWindow::makeClientArea(QSize minimum)
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setMinimumSize(minimum);
+    QPalette paper = client->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+        paper.setColor(role, Qt::white);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        paper.setColor(role, Qt::black);
+    client->setPalette(paper);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+    return client;
+}
+
+QMenu *RollWindow::addMenu(const QString &objectName, const QString &title)
+{
+    QMenu *menu = menuBar()->addMenu(title);
+    menu->setObjectName(objectName);
+    return menu;
+}
+
+void RollWindow::addRollPanel(RollPanel::Variant variant, QWidget *parent)
+{
+    m_panel = std::make_unique<RollPanel>(variant, parent);
+}
+
+void RollWindow::addSoundMenu()
+{
+    m_roll = std::make_unique<RollBinding>(m_context, *m_panel, addMenu(QStringLiteral("mnuSound"), tr("&Sound")), this);
+}
+
+void RollWindow::StartRules()
+{
+    viewRules(this, m_context.documents, m_context.prompter, m_context.programDir);
+}
+
+void RollWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT Form_Unload();
+}

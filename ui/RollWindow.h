@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/RollPanel.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QMenu;
+class RollBinding;
+struct WindowContext;
+
+// What the two windows that roll have in common: a white client area under a menu
+// bar of File, Sound and Help, the roll panel's binding to the Sound menu, the
+// "View Rules" command, and the unload that brings the launcher back.
+class RollWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    ~RollWindow() override;
+
+    RollBinding &roll() { return *m_roll; }
+    RollPanel &panel() { return *m_panel; }
+
+Q_SIGNALS:
+    // The window is closing, by its close box or File, Exit; it is never called off.
+    void Form_Unload();
+
+protected:
+    RollWindow(WindowContext &context, const QString &objectName, const QString &caption, QWidget *parent);
+
+    WindowContext &context() { return m_context; }
+
+    // The white client area, made the central widget.
+    QWidget *makeClientArea(QSize minimum);
+    // Adds a menu of the menu bar, named as its control.
+    QMenu *addMenu(const QString &objectName, const QString &title);
+    // Builds the roll panel into parent (behind nothing made later).
+    void addRollPanel(RollPanel::Variant variant, QWidget *parent);
+    // The Sound menu, bound with the panel to the roll sequencing; runs the load handling.
+    void addSoundMenu();
+    // "View Rules": opens the rules document beside the program, or says why not.
+    void StartRules();
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    WindowContext &m_context;
+    std::unique_ptr<RollPanel> m_panel;
+    std::unique_ptr<RollBinding> m_roll;
+};

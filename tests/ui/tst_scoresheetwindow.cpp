@@ -3,6 +3,7 @@
 #include "services/QtPrinter.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
+#include "ui/RollPanelLayout.h"
 #include "ui/ScoresheetLayout.h"
 #include "ui/frmScoresheet.h"
 
@@ -140,6 +141,33 @@ private Q_SLOTS:
         QVERIFY(edit("txtHitterA_3")->alignment() & Qt::AlignLeft);
         QVERIFY(edit("txtHitA_3")->alignment() & Qt::AlignHCenter);
         QCOMPARE(edit("txtTeamA3")->parentWidget(), find("Frame1"));
+    }
+
+    // The roll panel in Frame2 is the scoresheet variant: its dice, labels, pictures and buttons at their rectangles.
+    void rollPanelLayout()
+    {
+        const RollPanelLayout &table = scoresheetPanelLayout();
+        QWidget *frame = find("Frame2");
+        for (int i = 0; i < Roll::FieldCount; ++i) {
+            const DieLayout &d = table.dice.at(size_t(i));
+            QWidget *label = find(QString::fromLatin1(RollLabelNames.at(size_t(i)).data()));
+            QCOMPARE(label->parentWidget(), frame);
+            QCOMPARE(label->geometry(), toPixels(d.labelRect));
+            QCOMPARE(find(QStringLiteral("imgDice_%1").arg(d.die))->geometry(), toPixels(d.dieRect));
+        }
+        QCOMPARE(find("Image2")->pos(), QPoint(8, 0));
+        QCOMPARE(find("Image3")->pos(), QPoint(336, -2));
+        QCOMPARE(find("Image4")->pos(), QPoint(174, 87));
+        QCOMPARE(find("cmdRoll")->geometry(), toPixels({720, 1800, 1455, 495}));
+        QCOMPARE(find("cmdLinescore")->geometry(), toPixels({7560, 1680, 1455, 615}));
+        QCOMPARE(find<QPushButton>("cmdLinescore")->text(), QStringLiteral("View Linescore"));
+        // Image3 in front of Image4 in front of Image2; the dice and labels in front of all three.
+        const QObjectList &order = frame->children();
+        const auto at = [&](const char *name) { return order.indexOf(find(QString::fromLatin1(name))); };
+        QVERIFY(at("Image2") < at("Image4"));
+        QVERIFY(at("Image4") < at("Image3"));
+        QVERIFY(at("Image3") < at("imgDice_1"));
+        QVERIFY(at("imgDice_14") < at("lblWho1"));
     }
 
     // On screen each field leaves the grid lines of its cell visible.

@@ -1,7 +1,9 @@
 #include "services/QtSoundPlayer.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 QtSoundPlayer::QtSoundPlayer()
@@ -9,7 +11,18 @@ QtSoundPlayer::QtSoundPlayer()
 {
 }
 
-QtSoundPlayer::~QtSoundPlayer() = default;
+QtSoundPlayer::~QtSoundPlayer()
+{
+    // Qt's sample cache can hang the program's exit when a sample is still being decoded
+    // then (its loader thread is joined under a lock the loader needs). Decoding takes
+    // milliseconds; let it finish first, but never wait long.
+    if (m_effect->status() == QSoundEffect::Loading) {
+        QEventLoop loop;
+        QObject::connect(m_effect.get(), &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
+        QTimer::singleShot(LoadWaitMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
 
 QString QtSoundPlayer::loadedFile() const
 {
@@ -33,20 +46,14 @@ void QtSoundPlayer::play(const QString &file)
 
 bool QtSoundPlayer::load(const QString &file)
 {
-    if (file == m_file && !m_file.isEmpty())
-        return m_effect->status() != QSoundEffect::Error;
-
     // A file that is not there is never handed to the player: no default sound, no
     // warning, and it is looked for again on the next press.
-    if (file.isEmpty() || !QFileInfo(file).isFile()) {
-        if (!m_file.isEmpty()) {
-            m_effect->stop();
-            m_effect->setSource(QUrl());
-            m_file.clear();
-        }
+    if (file.isEmpty() || !QFileInfo(file).isFile())
         return false;
+    if (file != m_file) {
+        m_file = file;
+        m_effect->setSource(QUrl::fromLocalFile(file));
     }
-    m_file = file;
-    m_effect->setSource(QUrl::fromLocalFile(file));
-    return true;
+    // A file that could not be decoded stays silent.
+    return m_effect->status() != QSoundEffect::Error;
 }

@@ -24,8 +24,11 @@ public:
     void preload(const QString &file) override;
     void play(const QString &file) override;
 
-    // The file currently loaded, empty when none is (a missing file is never loaded).
+    // The file last handed to the player, empty before the first one that exists.
     QString loadedFile() const;
+
+    // The longest the destructor lets a sample that is still loading finish.
+    static constexpr int LoadWaitMs = 2000;
 
 private:
     bool load(const QString &file);

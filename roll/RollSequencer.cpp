@@ -38,7 +38,7 @@ void RollSequencer::Form_Load()
     m_offChecked = false;
     m_shared.SoundOn = 1;
     // Loading the sample now lets the first press play at once.
-    m_sound.preload(diceSoundPath().trimmed());
+    m_sound.preload(soundFileName(diceSoundPath()));
 }
 
 void RollSequencer::mnuOn_Click()

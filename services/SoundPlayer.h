@@ -17,13 +17,19 @@ public:
     virtual void play(const QString &file) = 0;
 };
 
+// The file a sound path names: blanks at its end are not part of the name.
+inline QString soundFileName(const QString &path)
+{
+    qsizetype end = path.size();
+    while (end > 0 && path.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return path.left(end);
+}
+
 // Plays a wave file asynchronously without a default sound. The path may carry
 // trailing blanks (the dice sound's name is built with one); they are not part of
 // the file name that is looked up.
 inline void PlaySoundFile(SoundPlayer &player, const QString &path)
 {
-    qsizetype end = path.size();
-    while (end > 0 && path.at(end - 1) == QLatin1Char(' '))
-        --end;
-    player.play(path.left(end));
+    player.play(soundFileName(path));
 }

@@ -1,0 +1,401 @@
+// What the scoresheet window costs the user, with every control it builds: opening it
+// until it is on screen, one digit typed into an inning R field of a full sheet until
+// the dependent controls hold their new text (and, separately, until they are
+// painted), and a confirmed reset of a full sheet with the window open. Runs offscreen
+// unless a platform is chosen; the first window of the process is timed on its own and
+// reported in the context, since it pays for fonts and pictures made once.
+#include "app/ModGeneral.h"
+#include "roll/Clock.h"
+#include "roll/ClockRandomSource.h"
+#include "roll/Timer.h"
+#include "scoresheet/Scoresheet.h"
+#include "services/DocumentOpener.h"
+#include "services/Printer.h"
+#include "services/Prompter.h"
+#include "services/SoundPlayer.h"
+#include "ui/Appearance.h"
+#include "ui/WindowContext.h"
+#include "ui/frmScoresheet.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class Silent final : public SoundPlayer
+{
+public:
+    void preload(const QString &) override {}
+    void play(const QString &) override {}
+};
+
+class NoDocuments final : public DocumentOpener
+{
+public:
+    bool open(const QString &, const QString &) override { return false; }
+};
+
+// Answers Yes to every question, so that a reset goes ahead without a box.
+class Yes final : public Prompter
+{
+public:
+    bool askYesNo(QWidget *, const QString &) override { return true; }
+    void inform(QWidget *, const QString &) override { ++informed; }
+    int informed = 0;
+};
+
+class NoPrinter final : public Printer
+{
+public:
+    bool printImage(const QImage &, QString *) override { return false; }
+};
+
+// The program's services, with stand-ins that never show a box or make a sound.
+struct Services
+{
+    ModGeneral shared;
+    SystemClock clock;
+    ClockRandomSource random{clock};
+    Silent sound;
+    NoDocuments documents;
+    Yes prompter;
+    NoPrinter printer;
+    QtTimerFactory timers;
+    WindowContext context{shared, random, sound, documents, prompter, printer, timers,
+                          QCoreApplication::applicationDirPath()};
+};
+
+// Remembers which of the watched widgets have been painted since the last clear().
+class PaintWatch final : public QObject
+{
+public:
+    void watch(QWidget *widget)
+    {
+        widget->installEventFilter(this);
+        m_widgets.push_back(widget);
+        m_painted.push_back(false);
+    }
+    void clear() { std::fill(m_painted.begin(), m_painted.end(), false); }
+    bool allPainted() const { return std::find(m_painted.begin(), m_painted.end(), false) == m_painted.end(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const auto at = std::find(m_widgets.begin(), m_widgets.end(), watched);
+            if (at != m_widgets.end())
+                m_painted[size_t(at - m_widgets.begin())] = true;
+        }
+        return false;
+    }
+
+private:
+    std::vector<QObject *> m_widgets;
+    std::vector<bool> m_painted;
+};
+
+// Processes events until every watched widget has been painted; false after five seconds.
+bool waitPainted(const PaintWatch &watch)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!watch.allPainted()) {
+        if (waited.elapsed() > 5000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return true;
+}
+
+// Shows the window and processes events until it is exposed and its client area painted.
+bool showAndWait(frmScoresheet &window)
+{
+    PaintWatch watch;
+    watch.watch(window.centralWidget());
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed())) {
+        if (waited.elapsed() > 5000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return waitPainted(watch);
+}
+
+// Nine innings in both halves: names, pitchers, every inning line and the hits,
+// RBIs and doubles credited to the hitters, typed one keystroke at a time. The same
+// game as the model's own benchmark, so the two sets of figures compare.
+void typeNumber(Scoresheet &sheet, const char *name, int index, int value)
+{
+    const QString text = QString::number(value);
+    for (int length = 1; length <= text.size(); ++length)
+        sheet.write(name, index, text.left(length));
+}
+
+void fillNineInnings(Scoresheet &sheet)
+{
+    sheet.write("txtTeamA", "Quorvel Bears");
+    sheet.write("txtTeamH", "Quorvel Cubs");
+    for (const char *half : {"A", "H"}) {
+        const auto name = [&](const char *stem) { return QByteArray(stem) + half; };
+        for (int slot = 1; slot <= 12; ++slot)
+            sheet.write(name("txtHitter").constData(), slot, QStringLiteral("Hitter number %1").arg(slot));
+        int hitsCredited[13] = {};
+        int slot = 1;
+        for (int inning = 1; inning <= 9; ++inning) {
+            const int hits = (inning * 7 + half[0]) % 4;
+            const int walks = inning % 3;
+            const int runs = (hits + walks) / 2;
+            if (inning == 1 || inning == 6 || inning == 9)
+                sheet.write(name("txtPitcher").constData(), inning, QStringLiteral("Pitcher %1").arg(inning));
+            for (int hit = 0; hit < hits; ++hit) {
+                typeNumber(sheet, name("txtHit").constData(), slot, ++hitsCredited[slot]);
+                if (hit == 0 && runs > 0)
+                    typeNumber(sheet, name("txtRBI").constData(), slot, runs);
+                if (hit == 1)
+                    typeNumber(sheet, name("txt2b").constData(), slot, 1);
+                slot = slot % 9 + 1;
+            }
+            typeNumber(sheet, name("txtR").constData(), inning, runs);
+            typeNumber(sheet, name("txtER").constData(), inning, runs);
+            typeNumber(sheet, name("txtHitP").constData(), inning, hits);
+            typeNumber(sheet, name("txtK").constData(), inning, (inning * 5) % 4);
+            typeNumber(sheet, name("txtBB").constData(), inning, walks);
+        }
+    }
+}
+
+// The controls a digit in the away half's fifth inning R field changes besides itself:
+// RUNS, the linescore R, NEED H+RBI, the linescore cell of the inning, the pull counter.
+const char *const RunsDependents[] = {"txtRunsA", "txtRunsA2", "txtNeedHRBIA", "txtInnA_5", "txtPullA_5"};
+
+// A full sheet in an open window with the focus in txtRA_5, ready for typing.
+struct TypingSetup
+{
+    Services services;
+    std::unique_ptr<frmScoresheet> window;
+    QLineEdit *runs = nullptr;
+    std::vector<QLineEdit *> dependents;
+
+    // Returns an error for the benchmark to report, or an empty string.
+    std::string open()
+    {
+        window = std::make_unique<frmScoresheet>(services.context);
+        if (!showAndWait(*window))
+            return "the scoresheet window was never painted";
+        fillNineInnings(window->sheet());
+        runs = window->findChild<QLineEdit *>(QStringLiteral("txtRA_5"));
+        if (!runs)
+            return "no control txtRA_5";
+        for (const char *name : RunsDependents) {
+            auto *edit = window->findChild<QLineEdit *>(QString::fromLatin1(name));
+            if (!edit)
+                return std::string("no control ") + name;
+            dependents.push_back(edit);
+        }
+        window->activateWindow();
+        runs->setFocus();
+        QCoreApplication::processEvents();
+
+        // Every dependent control must take a new text when the digit changes, or the
+        // benchmark would time less than it claims.
+        std::vector<QString> before;
+        type(Qt::Key_2);
+        for (QLineEdit *edit : dependents)
+            before.push_back(edit->text());
+        type(Qt::Key_3);
+        for (size_t i = 0; i < dependents.size(); ++i)
+            if (dependents[i]->text() == before[i])
+                return std::string("typing in txtRA_5 left ") + RunsDependents[i] + " unchanged";
+        if (runs->text() != QStringLiteral("3") || services.prompter.informed != 0)
+            return "the typed digit did not land as the only text of txtRA_5";
+        QCoreApplication::processEvents();
+        return {};
+    }
+
+    // One keystroke replacing the field's text with a single digit.
+    void type(Qt::Key digit)
+    {
+        runs->selectAll();
+        QTest::keyClick(runs, digit);
+    }
+};
+
+// (a) Opening the window: construct, show, and process events until it is exposed
+// and painted. The window is destroyed outside the timed part.
+void BM_OpenScoresheet(benchmark::State &state)
+{
+    Services services;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        auto window = std::make_unique<frmScoresheet>(services.context);
+        const bool shown = showAndWait(*window);
+        const auto end = std::chrono::steady_clock::now();
+        if (!shown) {
+            state.SkipWithError("the scoresheet window was never painted");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        window.reset();
+        QCoreApplication::processEvents(); // deferred deletions of the closed window
+    }
+}
+BENCHMARK(BM_OpenScoresheet)->UseManualTime()->Repetitions(5)->Unit(benchmark::kMillisecond);
+
+// (b) One digit typed into txtRA_5 of a full sheet, until RUNS, the linescore R, NEED
+// H+RBI, the linescore cell and the pull counter hold their new text.
+void BM_RunsDigit(benchmark::State &state)
+{
+    TypingSetup setup;
+    if (const std::string error = setup.open(); !error.empty()) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    const Qt::Key digits[2] = {Qt::Key_2, Qt::Key_3};
+    int turn = 1; // the field holds "3": the first keystroke types "2"
+    for (auto _ : state)
+        setup.type(digits[turn ^= 1]);
+    // Repaints requested by the timed keystrokes are not part of this figure.
+    QCoreApplication::processEvents();
+}
+BENCHMARK(BM_RunsDigit)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
+// (b, painted) The same keystroke until the field and its dependent controls on show
+// have been painted with their new text: what the user waits for on screen. Under the
+// roll panel (the window's first view) RUNS, NEED H+RBI and the pull counter show; with
+// the linescore shown, its R and inning cell as well.
+void BM_RunsDigitPainted(benchmark::State &state, bool linescore)
+{
+    TypingSetup setup;
+    if (const std::string error = setup.open(); !error.empty()) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    if (linescore) {
+        setup.window->findChild<QPushButton *>(QStringLiteral("cmdLinescore"))->click();
+        setup.runs->setFocus();
+        QCoreApplication::processEvents();
+    }
+    PaintWatch watch;
+    watch.watch(setup.runs);
+    int watched = 1;
+    for (QLineEdit *edit : setup.dependents) {
+        // The panel in front hides the other one without hiding its controls.
+        if (!edit->visibleRegion().isEmpty()) {
+            watch.watch(edit);
+            ++watched;
+        }
+    }
+    const Qt::Key digits[2] = {Qt::Key_2, Qt::Key_3};
+    int turn = 1; // the field holds "3": the first keystroke types "2"
+    for (auto _ : state) {
+        watch.clear();
+        setup.type(digits[turn ^= 1]);
+        if (!waitPainted(watch)) {
+            state.SkipWithError("a dependent control was not repainted");
+            break;
+        }
+    }
+    state.counters["controls"] = watched;
+}
+BENCHMARK_CAPTURE(BM_RunsDigitPainted, roll_panel, false)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RunsDigitPainted, linescore, true)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
+// (c) File, Reset Scoresheet on a full sheet, answered Yes, with the window open,
+// until every control holds its cleared text. The sheet is filled again (and that
+// filling painted) outside the timed part.
+void BM_ResetFull(benchmark::State &state, bool painted)
+{
+    Services services;
+    frmScoresheet window(services.context);
+    if (!showAndWait(window)) {
+        state.SkipWithError("the scoresheet window was never painted");
+        return;
+    }
+    auto *mnuReset = window.findChild<QAction *>(QStringLiteral("mnuReset"));
+    auto *runs = window.findChild<QLineEdit *>(QStringLiteral("txtRunsA"));
+    PaintWatch watch;
+    watch.watch(window.centralWidget());
+    for (auto _ : state) {
+        state.PauseTiming();
+        fillNineInnings(window.sheet());
+        QCoreApplication::processEvents();
+        watch.clear();
+        state.ResumeTiming();
+        mnuReset->trigger();
+        if (painted && !waitPainted(watch)) {
+            state.SkipWithError("the sheet was not repainted after the reset");
+            break;
+        }
+    }
+    if (runs->text() != QStringLiteral("0") || window.sheet().text("txtRA", 5) != QString()
+        || window.sheet().text("txtTeamA") != QStringLiteral("Quorvel Bears") || services.prompter.informed != 0)
+        state.SkipWithError("the reset did not clear the sheet as expected");
+}
+BENCHMARK_CAPTURE(BM_ResetFull, texts, false)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ResetFull, painted, true)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+
+// The very first scoresheet of the process, which builds the shared fonts and pictures.
+void reportFirstOpen()
+{
+    Services services;
+    const auto start = std::chrono::steady_clock::now();
+    frmScoresheet window(services.context);
+    const bool shown = showAndWait(window);
+    const auto end = std::chrono::steady_clock::now();
+    benchmark::AddCustomContext("first_open_ms",
+                                shown ? std::to_string(std::chrono::duration<double, std::milli>(end - start).count())
+                                      : std::string("never painted"));
+}
+
+// The offscreen platform says on every window with a fixed-size layout that it cannot
+// pass size hints on; that line would bury the figures. Everything else goes through.
+QtMessageHandler g_defaultHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    g_defaultHandler(type, context, message);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_defaultHandler = qInstallMessageHandler(quietHandler);
+    QApplication app(argc, argv);
+    applyAppearance(app);
+    benchmark::AddCustomContext("qt_platform", QGuiApplication::platformName().toStdString());
+    reportFirstOpen();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

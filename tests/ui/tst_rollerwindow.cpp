@@ -106,6 +106,20 @@ private Q_SLOTS:
             QVERIFY(find<QAction>(name)->shortcut().isEmpty());
     }
 
+    // The keyboard reaches the menus: Alt+S opens Sound, and its underlined letter picks "Sound Off".
+    void menusByKeyboard()
+    {
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_S, Qt::AltModifier);
+        QMenu *sound = find<QMenu>("mnuSound");
+        QVERIFY(sound->isVisible());
+        QTest::keyClick(sound, Qt::Key_F);
+        QVERIFY(!sound->isVisible());
+        QCOMPARE(m_ctx->shared.SoundOn, qint16(0));
+        QVERIFY(find<QAction>("mnuOff")->isChecked());
+    }
+
     // With sound off a click rolls at once and the labels show the drawn record; Enter on the focused button does the same.
     void soundOffRollsAtOnce()
     {

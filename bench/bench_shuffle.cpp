@@ -74,7 +74,9 @@ double processCpuSeconds()
 // Counts the rolls that reached the screen. After every roll the labels whose caption
 // changed owe a paint; the roll counts as a frame once each of them has been painted
 // with its new caption before the next roll replaced it. A label whose value happened
-// to repeat owes nothing, since the screen already shows it.
+// to repeat owes nothing, since the screen already shows it. One drop a shuffle is
+// expected: the last shuffle tick and the stop timer fall due together at 2000 ms, and
+// the final roll replaces that tick's roll within the same pass of the event loop.
 class FrameCounter final : public QObject
 {
 public:

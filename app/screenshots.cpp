@@ -2,14 +2,8 @@
 // at a change: quorvel_screenshots <folder>. Runs headless with QT_QPA_PLATFORM=offscreen;
 // QT_SCALE_FACTOR=2 gives the high-DPI pictures.
 
-#include "app/ModGeneral.h"
+#include "app/StandInServices.h"
 #include "roll/RandomSource.h"
-#include "roll/RollSequencer.h"
-#include "roll/Timer.h"
-#include "services/DocumentOpener.h"
-#include "services/Printer.h"
-#include "services/Prompter.h"
-#include "services/SoundPlayer.h"
 #include "ui/Appearance.h"
 #include "ui/RollBinding.h"
 #include "ui/WindowContext.h"
@@ -41,31 +35,6 @@ private:
     int m_next = 0;
 };
 
-class Silent final : public SoundPlayer
-{
-public:
-    void preload(const QString &) override {}
-    void play(const QString &) override {}
-};
-
-class NoDocuments final : public DocumentOpener
-{
-public:
-    bool open(const QString &, const QString &) override { return false; }
-};
-
-class Yes final : public Prompter
-{
-public:
-    bool askYesNo(QWidget *, const QString &) override { return true; }
-    void inform(QWidget *, const QString &) override {}
-};
-
-class NoPrinter final : public Printer
-{
-public:
-    bool printImage(const QImage &, QString *) override { return false; }
-};
 
 // Five innings of a game between two made-up clubs, typed in as a scorer would.
 void fillGame(Scoresheet &sheet)
@@ -130,14 +99,11 @@ int main(int argc, char *argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
-    ModGeneral shared;
+    StandInServices services;
     FixedDraws random;
-    Silent sound;
-    NoDocuments documents;
-    Yes prompter;
-    NoPrinter printer;
-    QtTimerFactory timers;
-    WindowContext context{shared, random, sound, documents, prompter, printer, timers, QCoreApplication::applicationDirPath()};
+    // The real random source is replaced by the fixed one, so the pictures do not change.
+    WindowContext context{services.shared, random,          services.sound,  services.documents,
+                          services.prompter, services.printer, services.timers, services.context.programDir};
 
     bool ok = true;
     {

@@ -4,17 +4,10 @@
 // painted), and a confirmed reset of a full sheet with the window open. Runs offscreen
 // unless a platform is chosen; the first window of the process is timed on its own and
 // reported in the context, since it pays for fonts and pictures made once.
-#include "app/ModGeneral.h"
-#include "roll/Clock.h"
-#include "roll/ClockRandomSource.h"
-#include "roll/Timer.h"
+#include "NineInnings.h"
+#include "app/StandInServices.h"
 #include "scoresheet/Scoresheet.h"
-#include "services/DocumentOpener.h"
-#include "services/Printer.h"
-#include "services/Prompter.h"
-#include "services/SoundPlayer.h"
 #include "ui/Appearance.h"
-#include "ui/WindowContext.h"
 #include "ui/frmScoresheet.h"
 
 #include <QAction>
@@ -36,48 +29,6 @@
 
 namespace {
 
-class Silent final : public SoundPlayer
-{
-public:
-    void preload(const QString &) override {}
-    void play(const QString &) override {}
-};
-
-class NoDocuments final : public DocumentOpener
-{
-public:
-    bool open(const QString &, const QString &) override { return false; }
-};
-
-// Answers Yes to every question, so that a reset goes ahead without a box.
-class Yes final : public Prompter
-{
-public:
-    bool askYesNo(QWidget *, const QString &) override { return true; }
-    void inform(QWidget *, const QString &) override { ++informed; }
-    int informed = 0;
-};
-
-class NoPrinter final : public Printer
-{
-public:
-    bool printImage(const QImage &, QString *) override { return false; }
-};
-
-// The program's services, with stand-ins that never show a box or make a sound.
-struct Services
-{
-    ModGeneral shared;
-    SystemClock clock;
-    ClockRandomSource random{clock};
-    Silent sound;
-    NoDocuments documents;
-    Yes prompter;
-    NoPrinter printer;
-    QtTimerFactory timers;
-    WindowContext context{shared, random, sound, documents, prompter, printer, timers,
-                          QCoreApplication::applicationDirPath()};
-};
 
 // Remembers which of the watched widgets have been painted since the last clear().
 class PaintWatch final : public QObject
@@ -137,48 +88,6 @@ bool showAndWait(frmScoresheet &window)
     return waitPainted(watch);
 }
 
-// Nine innings in both halves: names, pitchers, every inning line and the hits,
-// RBIs and doubles credited to the hitters, typed one keystroke at a time. The same
-// game as the model's own benchmark, so the two sets of figures compare.
-void typeNumber(Scoresheet &sheet, const char *name, int index, int value)
-{
-    const QString text = QString::number(value);
-    for (int length = 1; length <= text.size(); ++length)
-        sheet.write(name, index, text.left(length));
-}
-
-void fillNineInnings(Scoresheet &sheet)
-{
-    sheet.write("txtTeamA", "Quorvel Bears");
-    sheet.write("txtTeamH", "Quorvel Cubs");
-    for (const char *half : {"A", "H"}) {
-        const auto name = [&](const char *stem) { return QByteArray(stem) + half; };
-        for (int slot = 1; slot <= 12; ++slot)
-            sheet.write(name("txtHitter").constData(), slot, QStringLiteral("Hitter number %1").arg(slot));
-        int hitsCredited[13] = {};
-        int slot = 1;
-        for (int inning = 1; inning <= 9; ++inning) {
-            const int hits = (inning * 7 + half[0]) % 4;
-            const int walks = inning % 3;
-            const int runs = (hits + walks) / 2;
-            if (inning == 1 || inning == 6 || inning == 9)
-                sheet.write(name("txtPitcher").constData(), inning, QStringLiteral("Pitcher %1").arg(inning));
-            for (int hit = 0; hit < hits; ++hit) {
-                typeNumber(sheet, name("txtHit").constData(), slot, ++hitsCredited[slot]);
-                if (hit == 0 && runs > 0)
-                    typeNumber(sheet, name("txtRBI").constData(), slot, runs);
-                if (hit == 1)
-                    typeNumber(sheet, name("txt2b").constData(), slot, 1);
-                slot = slot % 9 + 1;
-            }
-            typeNumber(sheet, name("txtR").constData(), inning, runs);
-            typeNumber(sheet, name("txtER").constData(), inning, runs);
-            typeNumber(sheet, name("txtHitP").constData(), inning, hits);
-            typeNumber(sheet, name("txtK").constData(), inning, (inning * 5) % 4);
-            typeNumber(sheet, name("txtBB").constData(), inning, walks);
-        }
-    }
-}
 
 // The controls a digit in the away half's fifth inning R field changes besides itself:
 // RUNS, the linescore R, NEED H+RBI, the linescore cell of the inning, the pull counter.
@@ -187,7 +96,7 @@ const char *const RunsDependents[] = {"txtRunsA", "txtRunsA2", "txtNeedHRBIA", "
 // A full sheet in an open window with the focus in txtRA_5, ready for typing.
 struct TypingSetup
 {
-    Services services;
+    StandInServices services; // answers Yes
     std::unique_ptr<frmScoresheet> window;
     QLineEdit *runs = nullptr;
     std::vector<QLineEdit *> dependents;
@@ -240,7 +149,7 @@ struct TypingSetup
 // and painted. The window is destroyed outside the timed part.
 void BM_OpenScoresheet(benchmark::State &state)
 {
-    Services services;
+    StandInServices services; // answers Yes
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         auto window = std::make_unique<frmScoresheet>(services.context);
@@ -327,7 +236,7 @@ BENCHMARK_CAPTURE(BM_RunsDigitPainted, linescore, true)
 // filling painted) outside the timed part.
 void BM_ResetFull(benchmark::State &state, bool painted)
 {
-    Services services;
+    StandInServices services; // answers Yes
     frmScoresheet window(services.context);
     if (!showAndWait(window)) {
         state.SkipWithError("the scoresheet window was never painted");
@@ -359,7 +268,7 @@ BENCHMARK_CAPTURE(BM_ResetFull, painted, true)->Repetitions(5)->ReportAggregates
 // The very first scoresheet of the process, which builds the shared fonts and pictures.
 void reportFirstOpen()
 {
-    Services services;
+    StandInServices services; // answers Yes
     const auto start = std::chrono::steady_clock::now();
     frmScoresheet window(services.context);
     const bool shown = showAndWait(window);

@@ -4,17 +4,9 @@
 // reports the shuffle ticks, the complete rolls actually painted ("frames"), the
 // label paint events, and the process CPU time and wall time from the press until
 // the final roll is on screen.
-#include "app/ModGeneral.h"
-#include "roll/Clock.h"
-#include "roll/ClockRandomSource.h"
+#include "app/StandInServices.h"
 #include "roll/Roll.h"
-#include "roll/Timer.h"
-#include "services/DocumentOpener.h"
-#include "services/Printer.h"
-#include "services/Prompter.h"
-#include "services/SoundPlayer.h"
 #include "ui/Appearance.h"
-#include "ui/WindowContext.h"
 #include "ui/frmRoller.h"
 
 #include <QApplication>
@@ -38,37 +30,11 @@
 
 namespace {
 
-class Silent final : public SoundPlayer
-{
-public:
-    void preload(const QString &) override {}
-    void play(const QString &) override {}
-};
-
-class NoDocuments final : public DocumentOpener
-{
-public:
-    bool open(const QString &, const QString &) override { return false; }
-};
-
-class NoQuestions final : public Prompter
-{
-public:
-    bool askYesNo(QWidget *, const QString &) override { return false; }
-    void inform(QWidget *, const QString &) override {}
-};
-
-class NoPrinter final : public Printer
-{
-public:
-    bool printImage(const QImage &, QString *) override { return false; }
-};
 
 double processCpuSeconds()
 {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+    // std::clock() is the processor time of the whole process, every thread included.
+    return double(std::clock()) / CLOCKS_PER_SEC;
 }
 
 // Counts the rolls that reached the screen. After every roll the labels whose caption
@@ -162,16 +128,8 @@ bool waitExposed(QWidget *window)
 
 void BM_Shuffle(benchmark::State &state)
 {
-    ModGeneral shared;
-    SystemClock clock;
-    ClockRandomSource random(clock);
-    Silent sound;
-    NoDocuments documents;
-    NoQuestions prompter;
-    NoPrinter printer;
-    QtTimerFactory timers;
-    WindowContext context{shared, random, sound, documents, prompter, printer, timers,
-                          QCoreApplication::applicationDirPath()};
+    StandInServices services(false);
+    WindowContext &context = services.context;
 
     auto *roller = new frmRoller(context);
     roller->show();

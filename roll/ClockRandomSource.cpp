@@ -21,7 +21,7 @@ ClockRandomSource::ClockRandomSource(Clock &clock)
 void ClockRandomSource::Reseed()
 {
     // Fold, do not replace: the next state depends on everything drawn so far.
-    m_engine.seed(m_engine() ^ mix(m_clock.nanoseconds()));
+    m_engine = std::mt19937_64(m_engine() ^ mix(m_clock.nanoseconds()));
 }
 
 float ClockRandomSource::NextDraw()

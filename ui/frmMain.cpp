@@ -56,6 +56,7 @@ frmMain::frmMain(QWidget *parent)
     setTabOrder(roller, helper);
     setTabOrder(helper, exitButton);
     roller->setFocus();
+    centreOnScreen(this);
 
     connect(roller, &QPushButton::clicked, this, &frmMain::cmdRoller_Click);
     connect(helper, &QPushButton::clicked, this, &frmMain::cmdHelper_Click);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QWidget>
 
 struct TestContext
@@ -28,6 +29,14 @@ inline void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// Whether a window stands centred on the screen it appears on. The window is placed
+// before its frame is known, so its client area may sit off by the frame's margins.
+inline bool isCentredOnScreen(const QWidget *window)
+{
+    const QPoint offset = window->geometry().center() - window->screen()->availableGeometry().center();
+    return offset.manhattanLength() <= 4;
 }
 
 // The top-level windows that exist right now, of any of the program's three kinds.

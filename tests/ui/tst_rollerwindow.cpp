@@ -72,6 +72,7 @@ private Q_SLOTS:
     {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Quorvel Roller"));
         QCOMPARE(m_window->centralWidget()->size(), QSize(343, 355));
+        QVERIFY(isCentredOnScreen(m_window));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMinimizeButtonHint));

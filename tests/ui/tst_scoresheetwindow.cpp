@@ -80,6 +80,7 @@ private Q_SLOTS:
     {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Scoresheet"));
         QCOMPARE(m_window->centralWidget()->size(), QSize(734, 711));
+        QVERIFY(isCentredOnScreen(m_window));
         QVERIFY(m_window->windowFlags() & Qt::WindowMaximizeButtonHint);
         QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
         QCOMPARE(QApplication::focusWidget(), find("txtTeamA"));

@@ -47,13 +47,8 @@ void centreOnScreen(QWidget *window)
     window->move(available.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
-void setFixedFrame(QWidget *window, bool withMinMax)
+void setFixedFrame(QWidget *window)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                            | Qt::WindowCloseButtonHint;
-    if (withMinMax)
-        flags |= Qt::WindowMinMaxButtonsHint;
-    else
-        flags |= Qt::MSWindowsFixedSizeDialogHint;
-    window->setWindowFlags(flags);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }

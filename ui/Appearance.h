@@ -21,6 +21,5 @@ QPushButton *makeButton(QWidget *parent, const QString &objectName, const QStrin
 // Places a top-level window centred on the screen it will appear on.
 void centreOnScreen(QWidget *window);
 
-// Makes a window's size fixed and leaves only the close box (and, if asked, the
-// minimize and maximize boxes) in its frame.
-void setFixedFrame(QWidget *window, bool withMinMax);
+// A frame that cannot be resized, minimized or maximized: only the close box.
+void setFixedFrame(QWidget *window);

@@ -24,7 +24,6 @@ public:
 
     QPushButton *cmdRoll() const { return m_cmdRoll; }
     QPushButton *cmdLinescore() const { return m_cmdLinescore; } // null in the roller
-    QLabel *resultLabel(int label) const { return m_labels.at(static_cast<size_t>(label)); }
 
     static const RollPanelLayout &layout(Variant variant);
 

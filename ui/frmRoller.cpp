@@ -14,7 +14,7 @@ constexpr TwipRect ClientArea{0, 0, 5145, 5325};
 frmRoller::frmRoller(WindowContext &context, QWidget *parent)
     : RollWindow(context, QStringLiteral("frmRoller"), tr("Quorvel Roller"), parent)
 {
-    setFixedFrame(this, false);
+    setFixedFrame(this);
     QWidget *client = makeClientArea(toPixels(ClientArea).size());
     client->setMaximumSize(client->minimumSize());
     addRollPanel(RollPanel::Variant::Roller, client);

@@ -18,13 +18,13 @@ ClockRandomSource::ClockRandomSource(Clock &clock)
 {
 }
 
-void ClockRandomSource::Reseed()
+void ClockRandomSource::reseed()
 {
     // Fold, do not replace: the next state depends on everything drawn so far.
     m_engine = std::mt19937_64(m_engine() ^ mix(m_clock.nanoseconds()));
 }
 
-float ClockRandomSource::NextDraw()
+float ClockRandomSource::nextDraw()
 {
     // The top 24 bits make a float in [0, 1) exactly: k / 2^24 with k < 2^24.
     const auto k = static_cast<std::uint32_t>(m_engine() >> 40);

@@ -5,7 +5,7 @@
 
 #include <random>
 
-// The production source: a 64-bit Mersenne Twister whose Reseed folds the clock
+// The production source: a 64-bit Mersenne Twister whose reseed folds the clock
 // into the current state instead of replacing it, so two reseeds within one clock
 // tick (a 5 ms shuffle can do that) still lead to different rolls.
 class ClockRandomSource final : public RandomSource
@@ -13,8 +13,8 @@ class ClockRandomSource final : public RandomSource
 public:
     explicit ClockRandomSource(Clock &clock);
 
-    void Reseed() override;
-    float NextDraw() override;
+    void reseed() override;
+    float nextDraw() override;
 
 private:
     Clock &m_clock;

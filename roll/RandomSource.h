@@ -7,8 +7,8 @@ public:
     virtual ~RandomSource() = default;
 
     // Stirs a fresh reading of the clock into the source's state.
-    virtual void Reseed() = 0;
+    virtual void reseed() = 0;
 
     // The next value u, uniform with 0 <= u < 1; never 1.
-    virtual float NextDraw() = 0;
+    virtual float nextDraw() = 0;
 };

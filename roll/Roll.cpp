@@ -8,13 +8,13 @@ namespace {
 // Both formulas stay in single precision, as the game's dice were always computed.
 qint16 d20(RandomSource &source)
 {
-    const float u = source.NextDraw();
+    const float u = source.nextDraw();
     return static_cast<qint16>(std::floor(u * 20.0f + 1.0f));
 }
 
 qint16 d10(RandomSource &source)
 {
-    const float u = source.NextDraw();
+    const float u = source.nextDraw();
     return static_cast<qint16>(std::floor(u * 10.0f));
 }
 } // namespace
@@ -24,9 +24,9 @@ std::array<qint16, Roll::FieldCount> Roll::values() const
     return {Who1, Who2, Score, Where1, Where2, Hits, K, W, Runs1st, RunsRel, RunsA1, RunsA2, RunsUE1, RunsUE2};
 }
 
-Roll DrawRoll(RandomSource &source)
+Roll drawRoll(RandomSource &source)
 {
-    source.Reseed();
+    source.reseed();
     Roll r;
     // The order of the draws decides which draw reaches which field.
     r.Who1 = d20(source);
@@ -46,7 +46,7 @@ Roll DrawRoll(RandomSource &source)
     return r;
 }
 
-void ShowRoll(const Roll &roll, RollLabels &labels)
+void showRoll(const Roll &roll, RollLabels &labels)
 {
     const auto values = roll.values();
     for (int i = 0; i < Roll::FieldCount; ++i)

@@ -49,7 +49,7 @@ public:
 };
 
 // Reseeds the source once, then makes exactly twelve draws in the game's order.
-Roll DrawRoll(RandomSource &source);
+Roll drawRoll(RandomSource &source);
 
 // Writes the text of every value into its result label, replacing the old captions.
-void ShowRoll(const Roll &roll, RollLabels &labels);
+void showRoll(const Roll &roll, RollLabels &labels);

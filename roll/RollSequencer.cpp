@@ -1,91 +1,68 @@
 #include "roll/RollSequencer.h"
 
-#include "app/ModGeneral.h"
 #include "roll/Roll.h"
+#include "roll/SoundPlayer.h"
+#include "roll/SoundSetting.h"
 #include "roll/Timer.h"
-#include "services/SoundPlayer.h"
 
-RollSequencer::RollSequencer(ModGeneral &shared, RandomSource &random, SoundPlayer &sound, QString programDir,
+RollSequencer::RollSequencer(SoundSetting &sound, RandomSource &random, SoundPlayer &player, QString programDir,
                              RollLabels &labels, TimerFactory &timers, QObject *timerOwner)
-    : m_shared(shared)
+    : m_sound(sound)
     , m_random(random)
-    , m_sound(sound)
+    , m_player(player)
     , m_programDir(std::move(programDir))
     , m_labels(labels)
-    , m_timer1(timers.create(timerOwner, QStringLiteral("Timer1"), StopIntervalMs))
-    , m_timer2(timers.create(timerOwner, QStringLiteral("Timer2"), ShuffleIntervalMs))
+    , m_stopTimer(timers.create(timerOwner, QStringLiteral("Timer1"), StopIntervalMs))
+    , m_shuffleTimer(timers.create(timerOwner, QStringLiteral("Timer2"), ShuffleIntervalMs))
 {
-    m_timer1->setTickHandler([this] { Timer1_Timer(); });
-    m_timer2->setTickHandler([this] { Timer2_Timer(); });
+    m_stopTimer->setTickHandler([this] { stopShuffle(); });
+    m_shuffleTimer->setTickHandler([this] { showShuffleFrame(); });
 }
 
 RollSequencer::~RollSequencer() = default;
 
 QString RollSequencer::diceSoundPath() const
 {
-    // The name carries a trailing blank; PlaySoundFile leaves it out of the lookup.
-    return m_programDir + QStringLiteral("/dice.wav ");
+    return m_programDir + QStringLiteral("/dice.wav");
 }
 
 bool RollSequencer::isShuffling() const
 {
-    return m_timer2->isEnabled();
+    return m_shuffleTimer->isEnabled();
 }
 
-void RollSequencer::Form_Load()
+void RollSequencer::load()
 {
-    m_onChecked = true;
-    m_offChecked = false;
-    m_shared.SoundOn = 1;
+    m_sound.setOn(true);
     // Loading the sample now lets the first press play at once.
-    m_sound.preload(soundFileName(diceSoundPath()));
+    m_player.preload(diceSoundPath());
 }
 
-void RollSequencer::mnuOn_Click()
+void RollSequencer::roll()
 {
-    if (!m_onChecked) {
-        m_onChecked = true;
-        m_offChecked = false;
-    }
-    if (m_onChecked)
-        m_shared.SoundOn = 1;
-}
-
-void RollSequencer::mnuOff_Click()
-{
-    if (!m_offChecked) {
-        m_offChecked = true;
-        m_onChecked = false;
-    }
-    if (m_offChecked)
-        m_shared.SoundOn = 0;
-}
-
-void RollSequencer::cmdRoll_Click()
-{
-    if (m_shared.SoundOn == 1) {
-        PlaySoundFile(m_sound, diceSoundPath());
-        m_timer2->setEnabled(true);
-        m_timer1->setEnabled(true);
-        // Nothing is drawn yet: the first shuffle tick brings the first values.
-    }
-    if (m_shared.SoundOn == 0)
+    if (!m_sound.isOn()) {
         rollOnce();
+        return;
+    }
+    m_player.play(diceSoundPath());
+    m_shuffleTimer->setEnabled(true);
+    m_stopTimer->setEnabled(true);
+    // Nothing is drawn yet: the first shuffle tick brings the first values.
 }
 
-void RollSequencer::Timer2_Timer()
+void RollSequencer::showShuffleFrame()
 {
     rollOnce();
 }
 
-void RollSequencer::Timer1_Timer()
+void RollSequencer::stopShuffle()
 {
-    m_timer2->setEnabled(false);
+    m_shuffleTimer->setEnabled(false);
     rollOnce();
-    m_timer1->setEnabled(false);
+    m_stopTimer->setEnabled(false);
 }
 
 void RollSequencer::rollOnce()
 {
-    ShowRoll(DrawRoll(m_random), m_labels);
+    showRoll(drawRoll(m_random), m_labels);
 }

@@ -1,17 +1,7 @@
 #include "scoresheet/FieldArray.h"
 
-namespace {
-
-// The names are string literals: share them instead of copying.
-QString literal(QStringView text)
-{
-    return QString::fromRawData(text.data(), text.size());
-}
-
-} // namespace
-
 FieldArray::FieldArray(QStringView name, const QString &caption, qint16 first, qint16 last, Entry entry)
-    : m_name(literal(name))
+    : m_name(staticName(name))
     , m_caption(caption)
     , m_first(first)
     , m_last(last)

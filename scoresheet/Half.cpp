@@ -1,6 +1,5 @@
 #include "scoresheet/Half.h"
 
-#include "app/ModGeneral.h"
 #include "scoresheet/NumberBuffer.h"
 #include "scoresheet/NumberText.h"
 #include "scoresheet/ScoresheetOverflow.h"
@@ -9,15 +8,9 @@
 
 namespace {
 
-// Names are literals from the name tables: share them instead of copying.
-QString literal(QStringView text)
-{
-    return QString::fromRawData(text.data(), text.size());
-}
-
 Field singleField(QStringView name, Entry entry, QStringView initialText = {})
 {
-    return Field(literal(name), 0, false, entry, initialText);
+    return Field(staticName(name), 0, false, entry, initialText);
 }
 
 void writeNumber(Field &field, qint16 value)
@@ -33,9 +26,9 @@ void writeNumber(Field &field, double value)
 
 } // namespace
 
-Half::Half(const HalfNames &names, ModGeneral &shared, qint16 &pitchHits)
+Half::Half(const HalfNames &names, SheetState &state, qint16 &pitchHits)
     : m_names(names)
-    , m_shared(shared)
+    , m_state(state)
     , m_pitchHits(pitchHits)
     , m_txtHitter(names.txtHitter, caption("batting hitter column"), 1, BattingRows, Entry::Typed)
     , m_txtHit(names.txtHit, caption("batting H column"), 1, BattingRows, Entry::Typed)
@@ -62,13 +55,13 @@ Half::Half(const HalfNames &names, ModGeneral &shared, qint16 &pitchHits)
     , m_txtRuns2(singleField(names.txtRuns2, Entry::Locked, u"0"))
     , m_txtHits2(singleField(names.txtHits2, Entry::Locked, u"0"))
 {
-    m_txtHit.setHandler([this](qint16 index) { txtHit_Change(index); });
-    m_txtRBI.setHandler([this](qint16 index) { txtRBI_Change(index); });
-    m_txtHitP.setHandler([this](qint16 index) { txtHitP_Change(index); });
-    m_txtHits.setHandler([this](qint16) { txtHits_Change(); });
-    m_txtR.setHandler([this](qint16 index) { txtR_Change(index); });
-    m_txtBB.setHandler([this](qint16 index) { txtBB_Change(index); });
-    m_txtTeam.setHandler([this](qint16) { txtTeam_Change(); });
+    m_txtHit.setHandler([this](qint16 index) { battingHitsChanged(index); });
+    m_txtRBI.setHandler([this](qint16 index) { rbiChanged(index); });
+    m_txtHitP.setHandler([this](qint16 index) { inningHitsChanged(index); });
+    m_txtHits.setHandler([this](qint16) { hitsCounterChanged(); });
+    m_txtR.setHandler([this](qint16 index) { inningRunsChanged(index); });
+    m_txtBB.setHandler([this](qint16 index) { inningWalksChanged(index); });
+    m_txtTeam.setHandler([this](qint16) { teamNameChanged(); });
 }
 
 QString Half::caption(const char *column) const
@@ -89,9 +82,9 @@ std::array<Field *, 9> Half::singles()
 }
 
 // A batting H field changed: HITS, the linescore H and NEED H follow the batting total.
-void Half::txtHit_Change(qint16)
+void Half::battingHitsChanged(qint16)
 {
-    const qint16 hits = ColumnSum(m_txtHit, 1, BattingRows);
+    const qint16 hits = columnSum(m_txtHit, 1, BattingRows);
     writeNumber(m_txtHits, hits);
     writeNumber(m_txtHits2, hits);
     const int need = int(m_pitchHits) - int(hits);
@@ -106,99 +99,86 @@ void Half::txtHit_Change(qint16)
 
 // An RBI field changed: the total goes into the hidden element 0 (whose own run of
 // this handler finds the same total and ends there), then NEED H+RBI.
-void Half::txtRBI_Change(qint16)
+void Half::rbiChanged(qint16)
 {
-    const qint16 rbi = ColumnSum(m_txtRBI, 1, BattingRows);
+    const qint16 rbi = columnSum(m_txtRBI, 1, BattingRows);
     writeNumber(m_txtRBI[0], rbi);
-    writeNumber(m_txtNeedHRBI, TextValue(m_txtRuns.text()) - rbi);
+    writeNumber(m_txtNeedHRBI, textValue(m_txtRuns.text()) - rbi);
 }
 
 // An inning H field changed (element 0 only during a reset): the inning total goes
 // into PitchHits, HITS and the linescore H; NEED H is inning hits minus the hits
 // credited in the batting rows, whatever HITS showed before.
-void Half::txtHitP_Change(qint16 index)
+void Half::inningHitsChanged(qint16 index)
 {
-    const qint16 pitched = ColumnSum(m_txtHitP, 1, InningRows);
+    const qint16 pitched = columnSum(m_txtHitP, 1, InningRows);
     m_pitchHits = pitched;
-    const qint16 credited = ColumnSum(m_txtHit, 1, BattingRows);
+    const qint16 credited = columnSum(m_txtHit, 1, BattingRows);
     writeNumber(m_txtNeedH, double(pitched) - double(credited));
     writeNumber(m_txtHits, pitched);
     writeNumber(m_txtHits2, pitched);
-    m_shared.CurrentRow = index;
-    modePull();
+    m_state.currentRow = index;
+    updatePullCounter();
 }
 
-void Half::txtHits_Change()
+void Half::hitsCounterChanged()
 {
     m_txtHits2.write(m_txtHits.text());
 }
 
 // An inning R field changed: RUNS, the linescore R, NEED H+RBI and the inning's
 // linescore cell, which copies the text as typed.
-void Half::txtR_Change(qint16 index)
+void Half::inningRunsChanged(qint16 index)
 {
-    const qint16 runs = ColumnSum(m_txtR, 1, InningRows);
+    const qint16 runs = columnSum(m_txtR, 1, InningRows);
     writeNumber(m_txtRuns, runs);
     writeNumber(m_txtRuns2, runs);
-    writeNumber(m_txtNeedHRBI, double(runs) - TextValue(m_txtRBI[0].text()));
+    writeNumber(m_txtNeedHRBI, double(runs) - textValue(m_txtRBI[0].text()));
     m_txtInn[index].write(m_txtR[index].text());
-    m_shared.CurrentRow = index;
-    modePull();
+    m_state.currentRow = index;
+    updatePullCounter();
 }
 
-void Half::txtBB_Change(qint16 index)
+void Half::inningWalksChanged(qint16 index)
 {
-    m_shared.CurrentRow = index;
-    modePull();
+    m_state.currentRow = index;
+    updatePullCounter();
 }
 
-void Half::txtTeam_Change()
+void Half::teamNameChanged()
 {
     m_txtTeam2.write(m_txtTeam.text());
     m_txtTeam3.write(m_txtTeam.text());
 }
 
-double Half::rowValue(FieldArray &column, int row) const
-{
-    try {
-        return TextValue(column[row].text());
-    } catch (const ScoresheetOverflow &) {
-        throw ScoresheetOverflow(QStringLiteral("Overflow in the %1 (%2): row %3 holds a number too large to "
-                                                "count with.")
-                                     .arg(column.caption(), column.name())
-                                     .arg(row),
-                                 column.name(), row);
-    }
-}
-
 // The pull counter of one inning row: its runs, hits and walks plus one for the
 // inning, plus the counter above while the same pitcher carries on (empty name).
-void Half::modePull()
+void Half::updatePullCounter()
 {
-    if (m_shared.Resetting != 0)
+    if (m_state.resetting)
         return;
-    const int row = m_shared.CurrentRow;
+    const int row = m_state.currentRow;
     if (row < 1 || row > InningRows)
         return; // only the hidden element 0 asks for another row, and only during a reset
 
     // A negative entry anywhere in the row leaves the counter as it stands.
-    const double runs = rowValue(m_txtR, row);
+    const double runs = elementValue(m_txtR, row);
     if (runs < 0)
         return;
-    if (rowValue(m_txtER, row) < 0)
+    if (elementValue(m_txtER, row) < 0)
         return;
-    const double hits = rowValue(m_txtHitP, row);
+    const double hits = elementValue(m_txtHitP, row);
     if (hits < 0)
         return;
-    if (rowValue(m_txtK, row) < 0)
+    if (elementValue(m_txtK, row) < 0)
         return;
-    const double walks = rowValue(m_txtBB, row);
+    const double walks = elementValue(m_txtBB, row);
     if (walks < 0)
         return;
 
     double counter = runs + 1 + hits + walks;
     if (row > 1 && m_txtPitcher[row].text().isEmpty())
-        counter += rowValue(m_txtPull, row - 1);
+        counter += elementValue(m_txtPull, row - 1);
     if (!std::isfinite(counter))
         throw ScoresheetOverflow(QStringLiteral("Overflow in the %1 (%2): row %3 comes to a number too large "
                                                 "to count with.")

@@ -3,16 +3,15 @@
 #include "scoresheet/Field.h"
 #include "scoresheet/FieldArray.h"
 #include "scoresheet/HalfNames.h"
+#include "scoresheet/SheetState.h"
 
 #include <array>
-
-struct ModGeneral;
 
 // One half of the sheet: a team at bat with its twelve batting rows, its four
 // counters, the fourteen inning rows of the pitchers facing it, and its name and
 // line on the linescore. The sheet holds two, away (A) and home (H); the change
 // handlers below are written once and run in both. Field and handler names are the
-// away half's without the suffix: txtHit is txtHitA or txtHitH, txtHit_Change is
+// away half's without the suffix: txtHit is txtHitA or txtHitH, battingHitsChanged is
 // txtHitA_Change or txtHitH_Change.
 class Half
 {
@@ -20,8 +19,8 @@ public:
     static constexpr qint16 BattingRows = 12;
     static constexpr qint16 InningRows = 14;
 
-    // pitchHits is this half's inning hits total in shared (PitchHitsA or PitchHitsH).
-    Half(const HalfNames &names, ModGeneral &shared, qint16 &pitchHits);
+    // pitchHits is this half's inning hits total in state (pitchHitsA or pitchHitsH).
+    Half(const HalfNames &names, SheetState &state, qint16 &pitchHits);
 
     Half(const Half &) = delete;
     Half &operator=(const Half &) = delete;
@@ -62,23 +61,22 @@ public:
     std::array<Field *, 9> singles();
 
     // Change handlers, run by the fields' change notification.
-    void txtHit_Change(qint16 index);
-    void txtRBI_Change(qint16 index);
-    void txtHitP_Change(qint16 index);
-    void txtHits_Change();
-    void txtR_Change(qint16 index);
-    void txtBB_Change(qint16 index);
-    void txtTeam_Change();
+    void battingHitsChanged(qint16 index);
+    void rbiChanged(qint16 index);
+    void inningHitsChanged(qint16 index);
+    void hitsCounterChanged();
+    void inningRunsChanged(qint16 index);
+    void inningWalksChanged(qint16 index);
+    void teamNameChanged();
 
-    // modePullA / modePullH: recomputes the pull counter "*" of inning row CurrentRow.
-    void modePull();
+    // Recomputes the pull counter "*" of the inning row last asked for (currentRow).
+    void updatePullCounter();
 
 private:
-    double rowValue(FieldArray &column, int row) const;
     QString caption(const char *column) const;
 
     const HalfNames &m_names;
-    ModGeneral &m_shared;
+    SheetState &m_state;
     qint16 &m_pitchHits;
 
     FieldArray m_txtHitter;

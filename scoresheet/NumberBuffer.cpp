@@ -22,7 +22,7 @@ NumberBuffer::NumberBuffer(double value)
         end = std::to_chars(ascii, ascii + sizeof ascii, static_cast<long long>(value)).ptr;
     } else {
         // Fractions (pull counters only) and wild magnitudes: 15 significant digits,
-        // no trailing zeros, always a full stop so that TextValue reads it back.
+        // no trailing zeros, always a full stop so that textValue reads it back.
         end = std::to_chars(ascii, ascii + sizeof ascii, value, std::chars_format::general, 15).ptr;
     }
     appendAscii(ascii, end);

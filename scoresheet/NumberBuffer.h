@@ -10,7 +10,7 @@ class NumberBuffer
 {
 public:
     explicit NumberBuffer(qint16 value);
-    // value must be finite (NumberText checks).
+    // value must be finite (numberText checks).
     explicit NumberBuffer(double value);
 
     QStringView view() const { return QStringView(m_chars, m_size); }

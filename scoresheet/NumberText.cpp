@@ -64,7 +64,7 @@ constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 
 } // namespace
 
-double TextValue(QStringView text)
+double textValue(QStringView text)
 {
     Reader in(text);
     bool negative = false;
@@ -152,40 +152,52 @@ double TextValue(QStringView text)
     return negative ? -value : value;
 }
 
-qint16 RoundToInteger(double value)
+qint16 roundToInteger(double value)
 {
     const double rounded = std::nearbyint(value); // round half to even in the default mode
     if (!(rounded >= -32768.0 && rounded <= 32767.0))
         throw ScoresheetOverflow(QStringLiteral("Overflow: %1 leaves the range -32768 to 32767.")
-                                     .arg(std::isfinite(value) ? NumberText(value) : QStringLiteral("the number")));
+                                     .arg(std::isfinite(value) ? numberText(value) : QStringLiteral("the number")));
     return qint16(rounded);
 }
 
-QString NumberText(double value)
+QString numberText(double value)
 {
     if (!std::isfinite(value))
         throw ScoresheetOverflow(QStringLiteral("Overflow: a result is too large to count with."));
     return NumberBuffer(value).toString();
 }
 
-QString NumberText(qint16 value)
+QString numberText(qint16 value)
 {
     return NumberBuffer(value).toString();
 }
 
-qint16 ColumnSum(const FieldArray &array, qint16 first, qint16 last)
+double elementValue(const FieldArray &array, int index)
+{
+    try {
+        return textValue(array[index].text());
+    } catch (const ScoresheetOverflow &) {
+        throw ScoresheetOverflow(QStringLiteral("Overflow in the %1 (%2): row %3 holds a number too large to "
+                                                "count with.")
+                                     .arg(array.caption(), array.name())
+                                     .arg(index),
+                                 array.name(), index);
+    }
+}
+
+qint16 columnSum(const FieldArray &array, qint16 first, qint16 last)
 {
     qint16 sum = 0;
     for (int i = first; i <= last; ++i) {
-        try {
-            sum = RoundToInteger(double(sum) + TextValue(array[i].text()));
-        } catch (const ScoresheetOverflow &) {
+        const double total = std::nearbyint(double(sum) + elementValue(array, i));
+        if (!(total >= -32768.0 && total <= 32767.0))
             throw ScoresheetOverflow(QStringLiteral("Overflow in the %1 (%2): the total leaves the range "
                                                     "-32768 to 32767 at element %3.")
                                          .arg(array.caption(), array.name())
                                          .arg(i),
                                      array.name(), i);
-        }
+        sum = qint16(total);
     }
     return sum;
 }

@@ -1,31 +1,13 @@
 #include "scoresheet/Scoresheet.h"
 
-#include "app/ModGeneral.h"
 #include "scoresheet/FieldLookupError.h"
-
-#include <QLatin1StringView>
 
 #include <algorithm>
 
-namespace {
-
-QString nameText(QAnyStringView name)
+Scoresheet::Scoresheet()
+    : m_away(HalfNames::Away, m_state, m_state.pitchHitsA)
+    , m_home(HalfNames::Home, m_state, m_state.pitchHitsH)
 {
-    return name.toString();
-}
-
-} // namespace
-
-Scoresheet::Scoresheet(ModGeneral &shared)
-    : m_shared(shared)
-    , m_away(HalfNames::Away, shared, shared.PitchHitsA)
-    , m_home(HalfNames::Home, shared, shared.PitchHitsH)
-{
-    // Totals of a sheet closed earlier must not leak into this one.
-    m_shared.PitchHitsA = 0;
-    m_shared.PitchHitsH = 0;
-    m_shared.CurrentRow = 0;
-
     for (Half *half : {&m_away, &m_home}) {
         for (FieldArray *column : half->arrays()) {
             m_byName.push_back({column->name(), nullptr, column});
@@ -46,74 +28,72 @@ QString Scoresheet::resetQuestion()
     return QStringLiteral("Are you sure you want to Reset the Scoresheet?");
 }
 
-// index is only for the error message: empty when a single field is asked for.
 const Scoresheet::NameEntry &Scoresheet::lookup(QAnyStringView name, std::optional<int> index) const
 {
     const auto it = std::lower_bound(m_byName.begin(), m_byName.end(), name, [](const NameEntry &entry, QAnyStringView key) {
         return QAnyStringView::compare(entry.name, key) < 0;
     });
     if (it == m_byName.end() || !QAnyStringView::equal(it->name, name))
-        throw FieldLookupError(nameText(name), index, QStringLiteral("the sheet has no field of that name"));
+        throw FieldLookupError(name.toString(), index, QStringLiteral("the sheet has no field of that name"));
     return *it;
 }
 
-Field &Scoresheet::find(QAnyStringView name, int index) const
+Field &Scoresheet::field(QAnyStringView name, int index)
 {
     const NameEntry &entry = lookup(name, index);
     if (!entry.array)
-        throw FieldLookupError(nameText(name), index, QStringLiteral("a single field has no index"));
+        throw FieldLookupError(name.toString(), index, QStringLiteral("a single field has no index"));
     if (!entry.array->contains(index))
-        throw FieldLookupError(nameText(name), index,
+        throw FieldLookupError(name.toString(), index,
                                QStringLiteral("the array's indexes are %1 to %2")
                                    .arg(entry.array->first())
                                    .arg(entry.array->last()));
     return (*entry.array)[index];
 }
 
-Field &Scoresheet::find(QAnyStringView name) const
+Field &Scoresheet::field(QAnyStringView name)
 {
     const NameEntry &entry = lookup(name, std::nullopt);
     if (!entry.single)
-        throw FieldLookupError(nameText(name), std::nullopt, QStringLiteral("an array needs an index"));
+        throw FieldLookupError(name.toString(), std::nullopt, QStringLiteral("an array needs an index"));
     return *entry.single;
 }
 
-FieldArray &Scoresheet::array(QAnyStringView name)
+Field *Scoresheet::findControl(QStringView objectName)
 {
-    const NameEntry &entry = lookup(name, std::nullopt);
-    if (!entry.array)
-        throw FieldLookupError(nameText(name), std::nullopt, QStringLiteral("a single field is not an array"));
-    return *entry.array;
+    const auto it = std::lower_bound(m_byName.begin(), m_byName.end(), objectName,
+                                     [](const NameEntry &entry, QStringView key) { return entry.name < key; });
+    if (it != m_byName.end() && it->name == objectName && it->single)
+        return it->single;
+    // An array element: the name, an underscore and the index in plain digits.
+    const qsizetype underscore = objectName.lastIndexOf(u'_');
+    if (underscore <= 0)
+        return nullptr;
+    const QStringView digits = objectName.mid(underscore + 1);
+    if (digits.isEmpty() || digits.size() > 2 || (digits.size() > 1 && digits.front() == u'0'))
+        return nullptr;
+    bool isNumber = false;
+    const int index = digits.toInt(&isNumber);
+    if (!isNumber || !digits.front().isDigit())
+        return nullptr;
+    const QStringView name = objectName.left(underscore);
+    const auto element = std::lower_bound(m_byName.begin(), m_byName.end(), name,
+                                          [](const NameEntry &entry, QStringView key) { return entry.name < key; });
+    if (element == m_byName.end() || element->name != name || !element->array || !element->array->contains(index))
+        return nullptr;
+    return &(*element->array)[index];
 }
 
-Field &Scoresheet::field(QStringView name, int index) { return find(name, index); }
-Field &Scoresheet::field(QStringView name) { return find(name); }
-Field &Scoresheet::field(const char *name, int index) { return find(QLatin1StringView(name), index); }
-Field &Scoresheet::field(const char *name) { return find(QLatin1StringView(name)); }
-
-QString Scoresheet::text(QStringView name, int index) const { return find(name, index).text(); }
-QString Scoresheet::text(QStringView name) const { return find(name).text(); }
-QString Scoresheet::text(const char *name, int index) const { return find(QLatin1StringView(name), index).text(); }
-QString Scoresheet::text(const char *name) const { return find(QLatin1StringView(name)).text(); }
-
-void Scoresheet::write(QStringView name, int index, const QString &text) { find(name, index).write(text); }
-void Scoresheet::write(QStringView name, const QString &text) { find(name).write(text); }
-void Scoresheet::write(const char *name, int index, const QString &text)
-{
-    find(QLatin1StringView(name), index).write(text);
-}
-void Scoresheet::write(const char *name, const QString &text) { find(QLatin1StringView(name)).write(text); }
-
-bool Scoresheet::cmdReset_Click(const std::function<bool()> &confirm)
+bool Scoresheet::reset(const std::function<bool()> &confirm)
 {
     if (!confirm())
         return false;
-    m_shared.Resetting = 1;
+    m_state.resetting = true;
     try {
         clearAll();
     } catch (...) {
         // The program goes on after the error: pull counters must not stay frozen.
-        m_shared.Resetting = 0;
+        m_state.resetting = false;
         throw;
     }
     return true;
@@ -137,9 +117,9 @@ void Scoresheet::clearAll()
         counter->write(zero);
     a.txtHitP()[0].write(zero);
     h.txtHitP()[0].write(zero);
-    m_shared.PitchHitsA = 0;
-    m_shared.PitchHitsH = 0;
-    m_shared.CurrentRow = 0;
+    m_state.pitchHitsA = 0;
+    m_state.pitchHitsH = 0;
+    m_state.currentRow = 0;
 
     static constexpr FieldArray &(Half::*battingColumns[])() = {
         &Half::txtHitter, &Half::txtHit, &Half::txtRBI, &Half::txt2b, &Half::txt3b, &Half::txtHR, &Half::txtSB,
@@ -161,7 +141,7 @@ void Scoresheet::clearAll()
             (h.*column)()[row].write(empty);
         }
     }
-    m_shared.Resetting = 0;
+    m_state.resetting = false;
 
     for (Field *total : {&a.txtRuns2(), &h.txtRuns2(), &a.txtHits2(), &h.txtHits2()})
         total->write(zero);

@@ -82,7 +82,7 @@ private slots:
 void TestRoll::twelveDrawExample()
 {
     ScriptedRandomSource source({0.0f, 0.95f, 0.5f, 0.999f, 0.42f, 0.26f, 0.12f, 0.27f, 0.33f, 0.41f, 0.58f, 0.97f});
-    const Roll r = DrawRoll(source);
+    const Roll r = drawRoll(source);
     const Values expected = {1, 9, 11, 20, 4, 11, 6, 11, 1, 2, 3, 4, 5, 9};
     QCOMPARE(valuesText(r.values()), valuesText(expected));
     QCOMPARE(r.Who1, 1);
@@ -91,7 +91,7 @@ void TestRoll::twelveDrawExample()
     QCOMPARE(r.RunsUE2, 9);
 
     RecordingLabels labels;
-    ShowRoll(r, labels);
+    showRoll(r, labels);
     const QStringList shown(labels.captions.begin(), labels.captions.end());
     QCOMPARE(shown.join(QLatin1Char(' ')), QStringLiteral("1 9 11 20 4 11 6 11 1 2 3 4 5 9"));
 }
@@ -118,7 +118,7 @@ void TestRoll::boundaryDraws()
     std::vector<float> draws(12, 0.5f);
     draws[static_cast<size_t>(draw)] = u;
     ScriptedRandomSource source(draws);
-    const Values v = DrawRoll(source).values();
+    const Values v = drawRoll(source).values();
     QCOMPARE(v[static_cast<size_t>(FieldOfDraw[static_cast<size_t>(draw)])], expected);
     // The other draws (0.5) stay where they were: 11 on a d20, 5 on a d10.
     for (int d = 0; d < 12; ++d) {
@@ -137,10 +137,10 @@ void TestRoll::twoRollsUseConsecutiveDraws()
         draws.push_back(static_cast<float>(i) / 24.0f);
     ScriptedRandomSource source(draws);
 
-    const Roll first = DrawRoll(source);
+    const Roll first = drawRoll(source);
     QCOMPARE(source.reseeds, 1);
     QCOMPARE(source.draws, 12);
-    const Roll second = DrawRoll(source);
+    const Roll second = drawRoll(source);
     QCOMPARE(source.reseeds, 2);
     QCOMPARE(source.draws, 24);
     QCOMPARE(source.remaining(), size_t(0));
@@ -172,7 +172,7 @@ void TestRoll::showRollTexts()
     Roll r;
     r.Who1 = r.Who2 = r.Score = r.Where1 = r.Where2 = r.Hits = r.K = r.W = v;
     r.Runs1st = r.RunsRel = r.RunsA1 = r.RunsA2 = r.RunsUE1 = r.RunsUE2 = v;
-    ShowRoll(r, labels);
+    showRoll(r, labels);
     for (int i = 0; i < Roll::FieldCount; ++i) {
         QCOMPARE(labels.captions[static_cast<size_t>(i)], text);
         QCOMPARE(labels.writes[static_cast<size_t>(i)], 1);
@@ -189,9 +189,9 @@ void TestRoll::clockSourceDrawsInRange()
     for (int i = 0; i < 200000; ++i) {
         if (i % 12 == 0) {
             clock.now += 5'000'000;
-            source.Reseed();
+            source.reseed();
         }
-        const float u = source.NextDraw();
+        const float u = source.nextDraw();
         QVERIFY2(u >= 0.0f && u < 1.0f, qPrintable(QString::number(double(u), 'g', 9)));
         lowest = std::min(lowest, u);
         highest = std::max(highest, u);
@@ -205,9 +205,9 @@ void TestRoll::clockSourceSameReadingDiffers()
 {
     FakeClock clock; // never moves
     ClockRandomSource source(clock);
-    const Roll a = DrawRoll(source);
-    const Roll b = DrawRoll(source);
-    const Roll c = DrawRoll(source);
+    const Roll a = drawRoll(source);
+    const Roll b = drawRoll(source);
+    const Roll c = drawRoll(source);
     QVERIFY(a.values() != b.values());
     QVERIFY(b.values() != c.values());
     QVERIFY(a.values() != c.values());
@@ -221,13 +221,13 @@ void TestRoll::clockSourceFoldsTheClock()
     ClockRandomSource b(clockB);
 
     // Same readings: the two sources walk in step.
-    QCOMPARE(DrawRoll(a).values(), DrawRoll(b).values());
-    QCOMPARE(DrawRoll(a).values(), DrawRoll(b).values());
+    QCOMPARE(drawRoll(a).values(), drawRoll(b).values());
+    QCOMPARE(drawRoll(a).values(), drawRoll(b).values());
 
     // One nanosecond apart at the next reseed: from then on they differ.
     clockA.now += 1'000'000;
     clockB.now += 1'000'001;
-    QVERIFY(DrawRoll(a).values() != DrawRoll(b).values());
+    QVERIFY(drawRoll(a).values() != drawRoll(b).values());
 
 }
 
@@ -240,7 +240,7 @@ void TestRoll::clockSourceRollsAreUniform()
     const int rolls = 20000;
     for (int i = 0; i < rolls; ++i) {
         clock.now += 5'000'000; // one shuffle tick later
-        const Roll r = DrawRoll(source);
+        const Roll r = drawRoll(source);
         QCOMPARE(r.Hits, r.Score);
         QCOMPARE(r.W, r.Score);
         for (const qint16 v : {r.Who1, r.Score, r.Where1, r.K}) {

@@ -1,8 +1,9 @@
-#include "app/ModGeneral.h"
 #include "roll/Roll.h"
 #include "roll/RollSequencer.h"
+#include "roll/SoundSetting.h"
 #include "support/Fakes.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <array>
@@ -70,12 +71,12 @@ public:
 struct Rig
 {
     Rig()
-        : sequencer(shared, random, sound, ProgramDir, labels, timers, nullptr)
+        : sequencer(soundSetting, random, sound, ProgramDir, labels, timers, nullptr)
         , stop(timers.latest(QStringLiteral("Timer1")))
         , shuffle(timers.latest(QStringLiteral("Timer2")))
     {
     }
-    ModGeneral shared;
+    SoundSetting soundSetting;
     ScriptedRandomSource random;
     FakeSoundPlayer sound;
     RecordingLabels labels;
@@ -100,14 +101,13 @@ private slots:
     // makes the dice sound ready and leaves both timers idle.
     void formLoadTurnsSoundOn_data();
     void formLoadTurnsSoundOn();
-    // The two sound items keep exactly one check mark; a click on the checked item changes nothing.
-    void soundMenu_data();
-    void soundMenu();
+    // The sound setting tells of a real change only, once.
+    void soundSetting();
     // The stop and shuffle timers are made with 2000 ms and 5 ms and start disabled.
     void timerIntervals();
     // With sound off a press shows a complete roll at once, plays nothing, touches no timer.
     void pressWithSoundOff();
-    // With sound on a press starts the trimmed dice sound and both timers, and shows nothing yet.
+    // With sound on a press starts the dice sound and both timers, and shows nothing yet.
     void pressWithSoundOn();
     // Every shuffle tick shows a complete fresh roll with SCORE, HITS and W alike.
     void shuffleTicksShowCompleteRolls();
@@ -132,11 +132,9 @@ void TestRollSequencer::formLoadTurnsSoundOn()
 {
     QFETCH(int, before);
     Rig rig;
-    rig.shared.SoundOn = static_cast<qint16>(before);
-    rig.sequencer.Form_Load();
-    QVERIFY(rig.sequencer.soundOnChecked());
-    QVERIFY(!rig.sequencer.soundOffChecked());
-    QCOMPARE(rig.shared.SoundOn, 1);
+    rig.soundSetting.setOn(before != 0);
+    rig.sequencer.load();
+    QVERIFY(rig.soundSetting.isOn());
     QCOMPARE(rig.sound.preloaded, QStringList{ProgramDir + QStringLiteral("/dice.wav")});
     QVERIFY(rig.sound.played.isEmpty());
     QVERIFY(!rig.stop->isEnabled());
@@ -144,40 +142,17 @@ void TestRollSequencer::formLoadTurnsSoundOn()
     QCOMPARE(rig.labels.writes, 0);
 }
 
-void TestRollSequencer::soundMenu_data()
+void TestRollSequencer::soundSetting()
 {
-    QTest::addColumn<QString>("clicks");
-    QTest::addColumn<bool>("onChecked");
-    QTest::addColumn<int>("soundOn");
-    QTest::newRow("none") << "" << true << 1;
-    QTest::newRow("On") << "On" << true << 1;
-    QTest::newRow("On On") << "On On" << true << 1;
-    QTest::newRow("Off") << "Off" << false << 0;
-    QTest::newRow("Off Off") << "Off Off" << false << 0;
-    QTest::newRow("Off On") << "Off On" << true << 1;
-    QTest::newRow("Off On On") << "Off On On" << true << 1;
-    QTest::newRow("On Off Off") << "On Off Off" << false << 0;
-}
-
-void TestRollSequencer::soundMenu()
-{
-    QFETCH(QString, clicks);
-    QFETCH(bool, onChecked);
-    QFETCH(int, soundOn);
-    Rig rig;
-    rig.sequencer.Form_Load();
-    for (const QString &item : clicks.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (item == QLatin1String("On"))
-            rig.sequencer.mnuOn_Click();
-        else
-            rig.sequencer.mnuOff_Click();
-        QVERIFY(rig.sequencer.soundOnChecked() != rig.sequencer.soundOffChecked());
-        QCOMPARE(rig.shared.SoundOn == 1, rig.sequencer.soundOnChecked());
-    }
-    QCOMPARE(rig.sequencer.soundOnChecked(), onChecked);
-    QCOMPARE(rig.sequencer.soundOffChecked(), !onChecked);
-    QCOMPARE(rig.shared.SoundOn, soundOn);
-    QCOMPARE(rig.stop->enables + rig.shuffle->enables, 0);
+    SoundSetting setting;
+    QVERIFY(!setting.isOn());
+    QSignalSpy changed(&setting, &SoundSetting::changed);
+    for (bool on : {true, true, false, false, true})
+        setting.setOn(on);
+    QCOMPARE(changed.size(), 3);
+    QCOMPARE(changed.at(0).at(0).toBool(), true);
+    QCOMPARE(changed.at(1).at(0).toBool(), false);
+    QVERIFY(setting.isOn());
 }
 
 void TestRollSequencer::timerIntervals()
@@ -196,10 +171,10 @@ void TestRollSequencer::timerIntervals()
 void TestRollSequencer::pressWithSoundOff()
 {
     Rig rig;
-    rig.sequencer.Form_Load();
-    rig.sequencer.mnuOff_Click();
+    rig.sequencer.load();
+    rig.soundSetting.setOn(false);
     rig.random.feed({0.0f, 0.95f, 0.5f, 0.999f, 0.42f, 0.26f, 0.12f, 0.27f, 0.33f, 0.41f, 0.58f, 0.97f});
-    rig.sequencer.cmdRoll_Click();
+    rig.sequencer.roll();
 
     const QStringList shown(rig.labels.captions.begin(), rig.labels.captions.end());
     QCOMPARE(shown.join(QLatin1Char(' ')), QStringLiteral("1 9 11 20 4 11 6 11 1 2 3 4 5 9"));
@@ -214,11 +189,9 @@ void TestRollSequencer::pressWithSoundOff()
 void TestRollSequencer::pressWithSoundOn()
 {
     Rig rig;
-    rig.sequencer.Form_Load();
-    QCOMPARE(rig.sequencer.diceSoundPath(), ProgramDir + QStringLiteral("/dice.wav "));
-    rig.sequencer.cmdRoll_Click();
+    rig.sequencer.load();
+    rig.sequencer.roll();
 
-    // The blank after the name is not part of the file that plays.
     QCOMPARE(rig.sound.played, QStringList{ProgramDir + QStringLiteral("/dice.wav")});
     QVERIFY(rig.shuffle->isEnabled());
     QVERIFY(rig.stop->isEnabled());
@@ -237,8 +210,8 @@ void TestRollSequencer::pressWithSoundOn()
 void TestRollSequencer::shuffleTicksShowCompleteRolls()
 {
     Rig rig;
-    rig.sequencer.Form_Load();
-    rig.sequencer.cmdRoll_Click();
+    rig.sequencer.load();
+    rig.sequencer.roll();
     const std::array<float, 4> frames = {0.0f, 0.5f, 0.999f, 0.26f};
     const std::array<const char *, 4> scores = {"1", "11", "20", "6"};
     for (size_t i = 0; i < frames.size(); ++i) {
@@ -260,8 +233,8 @@ void TestRollSequencer::shuffleTicksShowCompleteRolls()
 void TestRollSequencer::stopTickOrder()
 {
     Rig rig;
-    rig.sequencer.Form_Load();
-    rig.sequencer.cmdRoll_Click();
+    rig.sequencer.load();
+    rig.sequencer.roll();
     rig.random.feed(drawsOf(0.5f));
     QVERIFY(rig.shuffle->fire());
 
@@ -293,10 +266,9 @@ void TestRollSequencer::stopTickOrder()
 void TestRollSequencer::soundOffDuringShuffle()
 {
     Rig rig;
-    rig.sequencer.Form_Load();
-    rig.sequencer.cmdRoll_Click();
-    rig.sequencer.mnuOff_Click();
-    QCOMPARE(rig.shared.SoundOn, 0);
+    rig.sequencer.load();
+    rig.sequencer.roll();
+    rig.soundSetting.setOn(false);
     QVERIFY(rig.shuffle->isEnabled());
     QVERIFY(rig.stop->isEnabled());
 
@@ -305,7 +277,7 @@ void TestRollSequencer::soundOffDuringShuffle()
 
     // A press now rolls at once, without sound, and leaves the shuffle running.
     rig.random.feed(drawsOf(0.0f));
-    rig.sequencer.cmdRoll_Click();
+    rig.sequencer.roll();
     QCOMPARE(rig.random.reseeds, 2);
     QCOMPARE(rig.labels.caption("lblWho1"), QStringLiteral("1"));
     QCOMPARE(rig.sound.played.size(), 1);
@@ -325,12 +297,12 @@ void TestRollSequencer::soundOffDuringShuffle()
 void TestRollSequencer::secondPressDuringShuffle()
 {
     Rig rig;
-    rig.sequencer.Form_Load();
-    rig.sequencer.cmdRoll_Click();
+    rig.sequencer.load();
+    rig.sequencer.roll();
     QVERIFY(rig.shuffle->fire());
     const int writes = rig.labels.writes;
 
-    rig.sequencer.cmdRoll_Click();
+    rig.sequencer.roll();
     const QString sound = ProgramDir + QStringLiteral("/dice.wav");
     QCOMPARE(rig.sound.played, (QStringList{sound, sound}));
     QCOMPARE(rig.shuffle->enables, 2);
@@ -345,18 +317,18 @@ void TestRollSequencer::secondPressDuringShuffle()
 
 void TestRollSequencer::destroyedMidShuffle()
 {
-    ModGeneral shared;
+    SoundSetting setting;
     ScriptedRandomSource random;
     FakeSoundPlayer sound;
     RecordingLabels labels;
     WatchedTimerFactory timers;
-    auto sequencer = std::make_unique<RollSequencer>(shared, random, sound, ProgramDir, labels, timers, nullptr);
+    auto sequencer = std::make_unique<RollSequencer>(setting, random, sound, ProgramDir, labels, timers, nullptr);
     QCOMPARE(timers.alive, 2);
 
-    sequencer->Form_Load();
-    sequencer->cmdRoll_Click();
+    sequencer->load();
+    sequencer->roll();
     random.feed(drawsOf(0.5f));
-    sequencer->Timer2_Timer();
+    sequencer->showShuffleFrame();
     const auto lastFrame = labels.captions;
     const int draws = random.draws;
 
@@ -364,8 +336,8 @@ void TestRollSequencer::destroyedMidShuffle()
     QCOMPARE(timers.alive, 0);
     QCOMPARE(random.draws, draws);
     QCOMPARE(labels.captions, lastFrame);
-    // The flag outlives the window.
-    QCOMPARE(shared.SoundOn, 1);
+    // The setting outlives the window.
+    QVERIFY(setting.isOn());
 }
 
 QTEST_GUILESS_MAIN(TestRollSequencer)

@@ -1,6 +1,5 @@
 #include "SheetRecorder.h"
 
-#include "app/ModGeneral.h"
 #include "scoresheet/FieldLookupError.h"
 #include "scoresheet/Scoresheet.h"
 
@@ -53,8 +52,7 @@ void TestScoresheetFields::arrays()
     QFETCH(int, first);
     QFETCH(int, last);
     QFETCH(int, entry);
-    ModGeneral shared;
-    Scoresheet sheet(shared);
+    Scoresheet sheet;
     for (const QString &name : {stem + u'A', stem + u'H'}) {
         QVERIFY_THROWS_EXCEPTION(FieldLookupError, sheet.field(name, first - 1));
         QVERIFY_THROWS_EXCEPTION(FieldLookupError, sheet.field(name, last + 1));
@@ -88,8 +86,7 @@ void TestScoresheetFields::singles()
     QFETCH(QString, name);
     QFETCH(QString, initial);
     QFETCH(int, entry);
-    ModGeneral shared;
-    Scoresheet sheet(shared);
+    Scoresheet sheet;
     const Field &field = sheet.field(name);
     QCOMPARE(field.text(), initial);
     QCOMPARE(int(field.entry()), entry);
@@ -99,8 +96,7 @@ void TestScoresheetFields::singles()
 
 void TestScoresheetFields::fieldList()
 {
-    ModGeneral shared;
-    Scoresheet sheet(shared);
+    Scoresheet sheet;
     QSet<QString> names;
     for (const Field *field : sheet.fields())
         names.insert(field->objectName());
@@ -128,13 +124,12 @@ void TestScoresheetFields::lookupErrors()
 {
     QFETCH(QString, name);
     QFETCH(int, index);
-    ModGeneral shared;
-    Scoresheet sheet(shared);
+    Scoresheet sheet;
     try {
         if (index == -1)
-            sheet.write(name, "1");
+            sheet.field(name).write("1");
         else
-            sheet.write(name, index, "1");
+            sheet.field(name, index).write("1");
         QFAIL("no error");
     } catch (const FieldLookupError &error) {
         const QString message = QString::fromStdString(error.what());
@@ -146,46 +141,43 @@ void TestScoresheetFields::lookupErrors()
 
 void TestScoresheetFields::notification()
 {
-    ModGeneral shared;
-    Scoresheet sheet(shared);
+    Scoresheet sheet;
     Field &team = sheet.field("txtTeamA");
     QStringList seen;
     team.setView([&](const QString &text) {
-        seen << "view " + text + " copy " + sheet.text("txtTeamA2");
+        seen << "view " + text + " copy " + sheet.field("txtTeamA2").text();
     });
     sheet.field("txtTeamA2").setView([&](const QString &text) { seen << "copy " + text; });
 
     team.write(u"Bears");
     team.write(u"Bears");
     QCOMPARE(seen, QStringList({"view Bears copy ", "copy Bears"}));
-    QCOMPARE(sheet.text("txtTeamA3"), QStringLiteral("Bears"));
+    QCOMPARE(sheet.field("txtTeamA3").text(), QStringLiteral("Bears"));
     team.write(u"Bear"); // a shorter text in the same buffer
-    QCOMPARE(sheet.text("txtTeamA2"), QStringLiteral("Bear"));
+    QCOMPARE(sheet.field("txtTeamA2").text(), QStringLiteral("Bear"));
     QCOMPARE(seen.size(), 4);
 }
 
 void TestScoresheetFields::typing()
 {
-    ModGeneral shared;
-    Scoresheet sheet(shared);
+    Scoresheet sheet;
     SheetRecorder recorder(sheet);
-    sheet.write("txtRA", 3, "1");
-    sheet.write("txtRA", 3, "12");
+    sheet.field("txtRA", 3).write("1");
+    sheet.field("txtRA", 3).write("12");
     QCOMPARE(recorder.of("txtRunsA"), QStringList({"1", "12"}));
-    sheet.write("txtRA", 3, "");
+    sheet.field("txtRA", 3).write("");
     QCOMPARE(recorder.of("txtRA_3"), QStringList({"1", "12", ""}));
     QCOMPARE(recorder.of("txtInnA_3"), QStringList({"1", "12", ""}));
-    QCOMPARE(sheet.text("txtRunsA"), QStringLiteral("0"));
+    QCOMPARE(sheet.field("txtRunsA").text(), QStringLiteral("0"));
 }
 
 void TestScoresheetFields::rbiReentryEnds()
 {
-    ModGeneral shared;
-    Scoresheet sheet(shared);
+    Scoresheet sheet;
     SheetRecorder recorder(sheet);
-    sheet.write("txtRBIA", 4, "2");
+    sheet.field("txtRBIA", 4).write("2");
     QCOMPARE(recorder.changes(), QStringList({"txtRBIA_4=2", "txtRBIA_0=2", "txtNeedHRBIA=-2"}));
-    QCOMPARE(sheet.text("txtRBIH", 0), QStringLiteral("")); // the other half is untouched
+    QCOMPARE(sheet.field("txtRBIH", 0).text(), QStringLiteral("")); // the other half is untouched
 }
 
 QTEST_GUILESS_MAIN(TestScoresheetFields)

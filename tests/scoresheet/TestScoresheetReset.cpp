@@ -1,6 +1,5 @@
 #include "SheetRecorder.h"
 
-#include "app/ModGeneral.h"
 #include "scoresheet/Scoresheet.h"
 #include "scoresheet/ScoresheetOverflow.h"
 
@@ -33,38 +32,36 @@ private slots:
     void pullCountersStandStill();
     // A reset of a freshly reset sheet raises nothing, not even the hidden elements 0.
     void secondResetRaisesNothing();
-    // A reset ended by an overflow lets the error out with Resetting back at 0.
+    // A reset ended by an overflow lets the error out with the pull counters free again.
     void errorEndsReset();
-    // A new sheet starts from zero totals in the shared integers, SoundOn untouched.
+    // A new sheet starts from zero totals: nothing of a closed sheet carries over.
     void newSheetForgetsTotals();
 
 private:
     void fillSmallGame();
 
-    ModGeneral m_shared;
     std::unique_ptr<Scoresheet> m_sheet;
 };
 
 void TestScoresheetReset::init()
 {
     m_sheet.reset();
-    m_shared = ModGeneral{};
-    m_sheet = std::make_unique<Scoresheet>(m_shared);
+    m_sheet = std::make_unique<Scoresheet>();
 }
 
 void TestScoresheetReset::fillSmallGame()
 {
-    m_sheet->write("txtTeamA", "Bears");
-    m_sheet->write("txtTeamH", "Cubs");
-    m_sheet->write("txtHitterA", 1, "Ann");
-    m_sheet->write("txtHitA", 1, "1");
-    m_sheet->write("txtRBIA", 1, "1");
-    m_sheet->write("txt2bA", 1, "1");
-    m_sheet->write("txtPitcherA", 1, "P");
-    m_sheet->write("txtRA", 1, "1");
-    m_sheet->write("txtHitPA", 1, "2");
-    m_sheet->write("txtBBA", 1, "1");
-    m_sheet->write("txtRH", 2, "3");
+    m_sheet->field("txtTeamA").write("Bears");
+    m_sheet->field("txtTeamH").write("Cubs");
+    m_sheet->field("txtHitterA", 1).write("Ann");
+    m_sheet->field("txtHitA", 1).write("1");
+    m_sheet->field("txtRBIA", 1).write("1");
+    m_sheet->field("txt2bA", 1).write("1");
+    m_sheet->field("txtPitcherA", 1).write("P");
+    m_sheet->field("txtRA", 1).write("1");
+    m_sheet->field("txtHitPA", 1).write("2");
+    m_sheet->field("txtBBA", 1).write("1");
+    m_sheet->field("txtRH", 2).write("3");
 }
 
 void TestScoresheetReset::noChangesNothing()
@@ -73,25 +70,23 @@ void TestScoresheetReset::noChangesNothing()
     QStringList before;
     for (const Field *field : m_sheet->fields())
         before << field->text();
-    const ModGeneral shared = m_shared;
+    const SheetState state = m_sheet->state();
     SheetRecorder recorder(*m_sheet);
 
-    QVERIFY(!m_sheet->cmdReset_Click([] { return false; }));
+    QVERIFY(!m_sheet->reset([] { return false; }));
 
     QStringList after;
     for (const Field *field : m_sheet->fields())
         after << field->text();
     QCOMPARE(after, before);
     QCOMPARE(recorder.changes(), QStringList());
-    QCOMPARE(m_shared.PitchHitsA, shared.PitchHitsA);
-    QCOMPARE(m_shared.CurrentRow, shared.CurrentRow);
-    QCOMPARE(m_shared.Resetting, qint16(0));
+    QVERIFY(m_sheet->state() == state);
 }
 
 void TestScoresheetReset::asksTheQuestion()
 {
     int asked = 0;
-    m_sheet->cmdReset_Click([&] {
+    m_sheet->reset([&] {
         ++asked;
         return false;
     });
@@ -104,7 +99,7 @@ void TestScoresheetReset::order()
     fillSmallGame();
     SheetRecorder recorder(*m_sheet);
 
-    QVERIFY(m_sheet->cmdReset_Click(yes));
+    QVERIFY(m_sheet->reset(yes));
     // Worked out by hand from the fixed order; note the RBI total written back into
     // element 0 right after the reset's "0", and NEED H following the hidden H element.
     QCOMPARE(recorder.changes(), QStringList({
@@ -117,19 +112,19 @@ void TestScoresheetReset::order()
         "txtPitcherA_1=", "txtRA_1=", "txtRunsA2=0", "txtInnA_1=", "txtHitPA_1=", // step 10
         "txtBBA_1=", "txtPullA_1=", "txtRH_2=", "txtRunsH2=0", "txtInnH_2=", "txtPullH_2=",
     }));
-    QCOMPARE(m_shared.Resetting, qint16(0));
+    QVERIFY(!m_sheet->state().resetting);
 }
 
 void TestScoresheetReset::stateAfterReset()
 {
     fillSmallGame();
     for (int row = 1; row <= 14; ++row) {
-        m_sheet->write("txtHitPH", row, "1"); // NEED H would end at -1 without the fix
-        m_sheet->write("txtKH", row, "2");
+        m_sheet->field("txtHitPH", row).write("1"); // NEED H would end at -1 without the fix
+        m_sheet->field("txtKH", row).write("2");
     }
     QList<qint16> resettingWhileClearing;
-    m_sheet->field("txtPullA", 1).setView([&](const QString &) { resettingWhileClearing << m_shared.Resetting; });
-    QVERIFY(m_sheet->cmdReset_Click(yes));
+    m_sheet->field("txtPullA", 1).setView([&](const QString &) { resettingWhileClearing << m_sheet->state().resetting; });
+    QVERIFY(m_sheet->reset(yes));
     QCOMPARE(resettingWhileClearing, QList<qint16>({1}));
 
     const QStringList zeros = {"txtRunsA", "txtRunsH", "txtHitsA", "txtHitsH", "txtNeedHRBIA", "txtNeedHRBIH",
@@ -142,76 +137,72 @@ void TestScoresheetReset::stateAfterReset()
         const QString expected = zeros.contains(name) ? QStringLiteral("0") : names.value(name);
         QVERIFY2(field->text() == expected, qPrintable(name + " holds " + field->text()));
     }
-    QCOMPARE(m_shared.PitchHitsA, qint16(0));
-    QCOMPARE(m_shared.PitchHitsH, qint16(0));
-    QCOMPARE(m_shared.CurrentRow, qint16(14)); // the last inning H cleared
-    QCOMPARE(m_shared.Resetting, qint16(0));
+    QCOMPARE(m_sheet->state().pitchHitsA, qint16(0));
+    QCOMPARE(m_sheet->state().pitchHitsH, qint16(0));
+    QCOMPARE(m_sheet->state().currentRow, qint16(14)); // the last inning H cleared
+    QVERIFY(!m_sheet->state().resetting);
 }
 
 void TestScoresheetReset::pullCountersStandStill()
 {
     for (int row = 1; row <= 14; ++row) {
         for (const char *column : {"txtRA", "txtHitPA", "txtBBA", "txtRH", "txtHitPH", "txtBBH"})
-            m_sheet->write(column, row, QString::number(row % 3 + 1));
+            m_sheet->field(column, row).write(QString::number(row % 3 + 1));
     }
-    QCOMPARE(m_sheet->text("txtPullH", 14), QStringLiteral("101")); // 3 x 29 + 14
+    QCOMPARE(m_sheet->field("txtPullH", 14).text(), QStringLiteral("101")); // 3 x 29 + 14
     SheetRecorder recorder(*m_sheet);
-    QVERIFY(m_sheet->cmdReset_Click(yes));
+    QVERIFY(m_sheet->reset(yes));
     for (const QString &change : recorder.changes())
         QVERIFY2(!change.startsWith("txtPull") || change.endsWith(u'='), qPrintable(change));
     QCOMPARE(recorder.changes().filter("txtPull").size(), 28);
 
-    m_sheet->write("txtBBH", 3, "2");
-    QCOMPARE(m_sheet->text("txtPullH", 3), QStringLiteral("3"));
+    m_sheet->field("txtBBH", 3).write("2");
+    QCOMPARE(m_sheet->field("txtPullH", 3).text(), QStringLiteral("3"));
 }
 
 void TestScoresheetReset::secondResetRaisesNothing()
 {
     fillSmallGame();
-    QVERIFY(m_sheet->cmdReset_Click(yes));
+    QVERIFY(m_sheet->reset(yes));
     SheetRecorder recorder(*m_sheet);
-    QVERIFY(m_sheet->cmdReset_Click(yes));
+    QVERIFY(m_sheet->reset(yes));
     QCOMPARE(recorder.changes(), QStringList());
 }
 
 void TestScoresheetReset::errorEndsReset()
 {
-    m_sheet->write("txtHitA", 1, "30000");
-    QVERIFY_THROWS_EXCEPTION(ScoresheetOverflow, m_sheet->write("txtHitA", 2, "30000"));
+    m_sheet->field("txtHitA", 1).write("30000");
+    QVERIFY_THROWS_EXCEPTION(ScoresheetOverflow, m_sheet->field("txtHitA", 2).write("30000"));
     try {
-        m_sheet->cmdReset_Click(yes);
+        m_sheet->reset(yes);
         QFAIL("no overflow");
     } catch (const ScoresheetOverflow &error) {
         // Step 7 reads the batting total for NEED H.
         QCOMPARE(error.fieldName(), QStringLiteral("txtHitA"));
     }
-    QCOMPARE(m_shared.Resetting, qint16(0));
-    QCOMPARE(m_sheet->text("txtHitPA", 0), QStringLiteral("0"));   // written before the error
-    QCOMPARE(m_sheet->text("txtHitA", 1), QStringLiteral("30000")); // not reached
-    m_sheet->write("txtRA", 2, "1");
-    QCOMPARE(m_sheet->text("txtPullA", 2), QStringLiteral("2")); // pull counters are alive
+    QVERIFY(!m_sheet->state().resetting);
+    QCOMPARE(m_sheet->field("txtHitPA", 0).text(), QStringLiteral("0"));   // written before the error
+    QCOMPARE(m_sheet->field("txtHitA", 1).text(), QStringLiteral("30000")); // not reached
+    m_sheet->field("txtRA", 2).write("1");
+    QCOMPARE(m_sheet->field("txtPullA", 2).text(), QStringLiteral("2")); // pull counters are alive
 
-    m_sheet->write("txtHitA", 2, "");
-    QVERIFY(m_sheet->cmdReset_Click(yes));
-    QCOMPARE(m_sheet->text("txtHitA", 1), QString());
+    m_sheet->field("txtHitA", 2).write("");
+    QVERIFY(m_sheet->reset(yes));
+    QCOMPARE(m_sheet->field("txtHitA", 1).text(), QString());
 }
 
 void TestScoresheetReset::newSheetForgetsTotals()
 {
-    m_sheet->write("txtHitPA", 1, "5");
-    m_sheet->write("txtHitPH", 3, "4");
-    m_shared.SoundOn = 1;
-    QCOMPARE(m_shared.PitchHitsA, qint16(5));
-    QCOMPARE(m_shared.CurrentRow, qint16(3));
+    m_sheet->field("txtHitPA", 1).write("5");
+    m_sheet->field("txtHitPH", 3).write("4");
+    QCOMPARE(m_sheet->state().pitchHitsA, qint16(5));
+    QCOMPARE(m_sheet->state().currentRow, qint16(3));
 
     m_sheet.reset(); // the window closes ...
-    Scoresheet fresh(m_shared); // ... and opens again
-    QCOMPARE(m_shared.PitchHitsA, qint16(0));
-    QCOMPARE(m_shared.PitchHitsH, qint16(0));
-    QCOMPARE(m_shared.CurrentRow, qint16(0));
-    QCOMPARE(m_shared.SoundOn, qint16(1));
-    fresh.write("txtHitA", 1, "1");
-    QCOMPARE(fresh.text("txtNeedHA"), QStringLiteral("-1")); // not 5 - 1
+    Scoresheet fresh; // ... and opens again
+    QVERIFY(fresh.state() == SheetState{});
+    fresh.field("txtHitA", 1).write("1");
+    QCOMPARE(fresh.field("txtNeedHA").text(), QStringLiteral("-1")); // not 5 - 1
 }
 
 QTEST_GUILESS_MAIN(TestScoresheetReset)

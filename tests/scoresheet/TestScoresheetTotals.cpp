@@ -1,6 +1,5 @@
 #include "SheetRecorder.h"
 
-#include "app/ModGeneral.h"
 #include "scoresheet/Scoresheet.h"
 #include "scoresheet/ScoresheetOverflow.h"
 
@@ -58,15 +57,13 @@ private slots:
 private:
     void play(const QList<Step> &steps);
 
-    ModGeneral m_shared;
     std::unique_ptr<Scoresheet> m_sheet;
 };
 
 void TestScoresheetTotals::init()
 {
     m_sheet.reset();
-    m_shared = ModGeneral{};
-    m_sheet = std::make_unique<Scoresheet>(m_shared);
+    m_sheet = std::make_unique<Scoresheet>();
 }
 
 void TestScoresheetTotals::cleanup()
@@ -77,13 +74,13 @@ void TestScoresheetTotals::cleanup()
 void TestScoresheetTotals::play(const QList<Step> &steps)
 {
     for (const Step &step : steps) {
-        m_sheet->write(step.name, step.index, step.text);
+        m_sheet->field(step.name, step.index).write(step.text);
         for (const auto &[field, text] : step.expect)
-            QVERIFY2(m_sheet->text(field) == QLatin1StringView(text),
+            QVERIFY2(m_sheet->field(field).text() == QLatin1StringView(text),
                      qPrintable(QStringLiteral("after %1(%2)=%3: %4 is \"%5\", expected \"%6\"")
                                     .arg(step.name)
                                     .arg(step.index)
-                                    .arg(step.text, field, m_sheet->text(field), text)));
+                                    .arg(step.text, field, m_sheet->field(field).text(), text)));
     }
 }
 
@@ -111,15 +108,15 @@ void TestScoresheetTotals::hitsAndNeedH()
         {hit, 3, "0.5", {{hits, "2"}}},               // 2.5 rounds to 2
         {hit, 4, "0.5", {{hits, "2"}, {needH, "2"}}}, // ... and again, step by step
     });
-    QCOMPARE(half == u'A' ? m_shared.PitchHitsA : m_shared.PitchHitsH, qint16(4));
+    QCOMPARE(half == u'A' ? m_sheet->state().pitchHitsA : m_sheet->state().pitchHitsH, qint16(4));
 }
 
 void TestScoresheetTotals::battingCascadeOrder()
 {
-    m_sheet->write("txtHitPA", 1, "4");
-    m_sheet->write("txtHitA", 1, "1");
+    m_sheet->field("txtHitPA", 1).write("4");
+    m_sheet->field("txtHitA", 1).write("1");
     SheetRecorder recorder(*m_sheet);
-    m_sheet->write("txtHitA", 3, "2");
+    m_sheet->field("txtHitA", 3).write("2");
     QCOMPARE(recorder.changes(),
              QStringList({"txtHitA_3=2", "txtHitsA=3", "txtHitsA2=3", "txtNeedHA=1"}));
 }
@@ -137,10 +134,10 @@ void TestScoresheetTotals::needHAfterInningChanges()
 void TestScoresheetTotals::battingHitRunsNoPull()
 {
     for (const char *half : {"A", "H"}) {
-        m_shared.CurrentRow = 9;
+        m_sheet->state().currentRow = 9;
         SheetRecorder recorder(*m_sheet);
-        m_sheet->write(QByteArray(QByteArray("txtHit") + half).constData(), 5, "1");
-        QCOMPARE(m_shared.CurrentRow, qint16(9));
+        m_sheet->field(QByteArray(QByteArray("txtHit") + half).constData(), 5).write("1");
+        QCOMPARE(m_sheet->state().currentRow, qint16(9));
         for (const QString &change : recorder.changes())
             QVERIFY2(!change.startsWith("txtPull"), qPrintable(change));
     }
@@ -170,11 +167,11 @@ void TestScoresheetTotals::runsAndLinescore()
         {r, 3, "", {{runs, "4"}, {runs2, "4"}, {need, "3"}}},
         {rbi, 2, "-1", {{need, "4"}}},
     });
-    QCOMPARE(m_sheet->text(inn, 4), QStringLiteral("2xy"));
-    QCOMPARE(m_sheet->text(inn, 5), QStringLiteral("1.5"));
-    QCOMPARE(m_sheet->text(inn, 3), QString());
-    QCOMPARE(m_sheet->text(inn, 2), QString());
-    QCOMPARE(m_sheet->text(rbi, 0), QStringLiteral("0"));
+    QCOMPARE(m_sheet->field(inn, 4).text(), QStringLiteral("2xy"));
+    QCOMPARE(m_sheet->field(inn, 5).text(), QStringLiteral("1.5"));
+    QCOMPARE(m_sheet->field(inn, 3).text(), QString());
+    QCOMPARE(m_sheet->field(inn, 2).text(), QString());
+    QCOMPARE(m_sheet->field(rbi, 0).text(), QStringLiteral("0"));
 
     // An RBI first and then its run, or the other way round: NEED H+RBI ends at 0.
     init();
@@ -186,22 +183,22 @@ void TestScoresheetTotals::runsAndLinescore()
 void TestScoresheetTotals::teamNames()
 {
     SheetRecorder recorder(*m_sheet);
-    m_sheet->write("txtTeamA", "B");
-    m_sheet->write("txtTeamA", "Be");
-    m_sheet->write("txtTeamH", "Cubs");
+    m_sheet->field("txtTeamA").write("B");
+    m_sheet->field("txtTeamA").write("Be");
+    m_sheet->field("txtTeamH").write("Cubs");
     QCOMPARE(recorder.of("txtTeamA2"), QStringList({"B", "Be"}));
     QCOMPARE(recorder.of("txtTeamA3"), QStringList({"B", "Be"}));
-    QCOMPARE(m_sheet->text("txtTeamH2") + m_sheet->text("txtTeamH3"), QStringLiteral("CubsCubs"));
-    m_sheet->write("txtTeamA", "");
-    QCOMPARE(m_sheet->text("txtTeamA2") + m_sheet->text("txtTeamA3"), QString());
+    QCOMPARE(m_sheet->field("txtTeamH2").text() + m_sheet->field("txtTeamH3").text(), QStringLiteral("CubsCubs"));
+    m_sheet->field("txtTeamA").write("");
+    QCOMPARE(m_sheet->field("txtTeamA2").text() + m_sheet->field("txtTeamA3").text(), QString());
 }
 
 void TestScoresheetTotals::walksOnlyPull()
 {
     SheetRecorder recorder(*m_sheet);
-    m_sheet->write("txtBBH", 4, "2");
+    m_sheet->field("txtBBH", 4).write("2");
     QCOMPARE(recorder.changes(), QStringList({"txtBBH_4=2", "txtPullH_4=3"}));
-    QCOMPARE(m_shared.CurrentRow, qint16(4));
+    QCOMPARE(m_sheet->state().currentRow, qint16(4));
 }
 
 void TestScoresheetTotals::pullCounter_data()
@@ -259,33 +256,33 @@ void TestScoresheetTotals::pullCounter()
 {
     QFETCH(QList<Step>, steps);
     for (const Step &step : steps) {
-        m_sheet->write(step.name, step.index, step.text);
+        m_sheet->field(step.name, step.index).write(step.text);
         if (qstrcmp(step.name, "txtRA") == 0 || qstrcmp(step.name, "txtBBA") == 0)
-            QCOMPARE(m_shared.CurrentRow, qint16(step.index));
+            QCOMPARE(m_sheet->state().currentRow, qint16(step.index));
         for (const auto &[field, text] : step.expect) {
             const QString name = QLatin1StringView(field);
             const int cut = name.indexOf(u'_');
-            QCOMPARE(m_sheet->text(name.left(cut), name.mid(cut + 1).toInt()), QLatin1StringView(text));
+            QCOMPARE(m_sheet->field(name.left(cut), name.mid(cut + 1).toInt()).text(), QLatin1StringView(text));
         }
     }
 }
 
 void TestScoresheetTotals::pullRowsBelowStay()
 {
-    m_sheet->write("txtRA", 1, "1");
-    m_sheet->write("txtRA", 2, "1");
-    m_sheet->write("txtRA", 1, "3");
-    QCOMPARE(m_sheet->text("txtPullA", 1), QStringLiteral("4"));
-    QCOMPARE(m_sheet->text("txtPullA", 2), QStringLiteral("4"));
+    m_sheet->field("txtRA", 1).write("1");
+    m_sheet->field("txtRA", 2).write("1");
+    m_sheet->field("txtRA", 1).write("3");
+    QCOMPARE(m_sheet->field("txtPullA", 1).text(), QStringLiteral("4"));
+    QCOMPARE(m_sheet->field("txtPullA", 2).text(), QStringLiteral("4"));
 }
 
 void TestScoresheetTotals::overflowStopsHandler()
 {
     // Batting H: the column sum overflows at step 1, nothing is written.
-    m_sheet->write("txtHitA", 1, "32767");
+    m_sheet->field("txtHitA", 1).write("32767");
     SheetRecorder recorder(*m_sheet);
     try {
-        m_sheet->write("txtHitA", 2, "1");
+        m_sheet->field("txtHitA", 2).write("1");
         QFAIL("no overflow");
     } catch (const ScoresheetOverflow &error) {
         QCOMPARE(error.fieldName(), QStringLiteral("txtHitA"));
@@ -293,36 +290,36 @@ void TestScoresheetTotals::overflowStopsHandler()
         QVERIFY(error.message().contains(u"away half's batting H column"));
     }
     QCOMPARE(recorder.changes(), QStringList({"txtHitA_2=1"})); // the typed text stands
-    m_sheet->write("txtHitA", 2, "");
+    m_sheet->field("txtHitA", 2).write("");
 
     // NEED H: inning hits far below, batting hits far above; HITS is written first.
-    m_sheet->write("txtHitPA", 1, "-20000");
-    m_sheet->write("txtHitPA", 2, "-12000");
-    QCOMPARE(m_shared.PitchHitsA, qint16(-32000));
-    m_sheet->write("txtHitA", 1, "1");
-    const QString needBefore = m_sheet->text("txtNeedHA");
+    m_sheet->field("txtHitPA", 1).write("-20000");
+    m_sheet->field("txtHitPA", 2).write("-12000");
+    QCOMPARE(m_sheet->state().pitchHitsA, qint16(-32000));
+    m_sheet->field("txtHitA", 1).write("1");
+    const QString needBefore = m_sheet->field("txtNeedHA").text();
     QCOMPARE(needBefore, QStringLiteral("-32001"));
     recorder.clear();
-    QVERIFY_THROWS_EXCEPTION(ScoresheetOverflow, m_sheet->write("txtHitA", 1, "1000"));
+    QVERIFY_THROWS_EXCEPTION(ScoresheetOverflow, m_sheet->field("txtHitA", 1).write("1000"));
     QCOMPARE(recorder.changes(), QStringList({"txtHitA_1=1000", "txtHitsA=1000", "txtHitsA2=1000"}));
-    QCOMPARE(m_sheet->text("txtNeedHA"), needBefore);
+    QCOMPARE(m_sheet->field("txtNeedHA").text(), needBefore);
 
     // Inning R: nothing of the handler is written, no linescore cell, no pull counter.
-    m_sheet->write("txtRH", 1, "30000");
+    m_sheet->field("txtRH", 1).write("30000");
     recorder.clear();
-    QVERIFY_THROWS_EXCEPTION(ScoresheetOverflow, m_sheet->write("txtRH", 2, "3000"));
+    QVERIFY_THROWS_EXCEPTION(ScoresheetOverflow, m_sheet->field("txtRH", 2).write("3000"));
     QCOMPARE(recorder.changes(), QStringList({"txtRH_2=3000"}));
-    QCOMPARE(m_sheet->text("txtInnH", 2), QString());
+    QCOMPARE(m_sheet->field("txtInnH", 2).text(), QString());
 
     // The sheet carries on: the next change works as ever.
-    m_sheet->write("txtRH", 2, "2");
-    QCOMPARE(m_sheet->text("txtRunsH"), QStringLiteral("30002"));
-    QCOMPARE(m_sheet->text("txtPullH", 2), QStringLiteral("30004")); // 3 + row 1's 30001
+    m_sheet->field("txtRH", 2).write("2");
+    QCOMPARE(m_sheet->field("txtRunsH").text(), QStringLiteral("30002"));
+    QCOMPARE(m_sheet->field("txtPullH", 2).text(), QStringLiteral("30004")); // 3 + row 1's 30001
 
     // A number too large for a double in an inning row is an overflow of the pull counter's read.
     try {
-        m_sheet->write("txtKH", 5, "1e999");
-        m_sheet->write("txtBBH", 5, "1");
+        m_sheet->field("txtKH", 5).write("1e999");
+        m_sheet->field("txtBBH", 5).write("1");
         QFAIL("no overflow");
     } catch (const ScoresheetOverflow &error) {
         QCOMPARE(error.fieldName(), QStringLiteral("txtKH"));

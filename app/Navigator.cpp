@@ -1,8 +1,8 @@
 #include "app/Navigator.h"
 
-#include "ui/frmMain.h"
-#include "ui/frmRoller.h"
-#include "ui/frmScoresheet.h"
+#include "ui/LauncherWindow.h"
+#include "ui/RollerWindow.h"
+#include "ui/ScoresheetWindow.h"
 #include "ui/RollWindow.h"
 
 Navigator::Navigator(WindowContext &context, std::function<void()> endProgram)
@@ -27,11 +27,11 @@ void Navigator::start()
 
 void Navigator::showLauncher()
 {
-    auto *launcher = new frmMain;
-    connect(launcher, &frmMain::cmdRoller_Click, this, &Navigator::show<frmRoller>);
-    connect(launcher, &frmMain::cmdHelper_Click, this, &Navigator::show<frmScoresheet>);
-    connect(launcher, &frmMain::cmdExit_Click, this, &Navigator::endProgram);
-    connect(launcher, &frmMain::closedByUser, this, &Navigator::endProgram);
+    auto *launcher = new LauncherWindow;
+    connect(launcher, &LauncherWindow::rollerRequested, this, &Navigator::show<RollerWindow>);
+    connect(launcher, &LauncherWindow::scoresheetRequested, this, &Navigator::show<ScoresheetWindow>);
+    connect(launcher, &LauncherWindow::exitRequested, this, &Navigator::endProgram);
+    connect(launcher, &LauncherWindow::closed, this, &Navigator::endProgram);
     m_current = launcher;
     launcher->show();
 }
@@ -52,7 +52,7 @@ template <typename Window> void Navigator::show()
 {
     unloadLauncher();
     auto *window = new Window(m_context);
-    connect(window, &RollWindow::Form_Unload, this, &Navigator::showLauncher);
+    connect(window, &RollWindow::closed, this, &Navigator::showLauncher);
     m_current = window;
     window->show();
 }

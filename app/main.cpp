@@ -1,6 +1,6 @@
-#include "app/ModGeneral.h"
 #include "app/Navigator.h"
 #include "roll/ClockRandomSource.h"
+#include "roll/SoundSetting.h"
 #include "roll/Timer.h"
 #include "services/QtDocumentOpener.h"
 #include "services/QtPrinter.h"
@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     // The navigation decides when the program ends, not the last window to close.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    ModGeneral shared;
+    SoundSetting soundSetting;
     SystemClock clock;
     ClockRandomSource random(clock);
     QtSoundPlayer sound;
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     QtPrompter prompter;
     QtPrinter printer;
     QtTimerFactory timers;
-    WindowContext context{shared, random, sound, documents, prompter, printer, timers,
+    WindowContext context{soundSetting, random, sound, documents, prompter, printer, timers,
                           QCoreApplication::applicationDirPath()};
 
     Navigator navigator(context, [] { QCoreApplication::quit(); });

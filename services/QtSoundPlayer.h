@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/SoundPlayer.h"
+#include "roll/SoundPlayer.h"
 
 #include <QString>
 

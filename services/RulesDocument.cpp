@@ -21,9 +21,9 @@ QString rulesDocumentPath(const QString &programDir)
     return programDir + QLatin1Char('/') + DocumentName;
 }
 
-int StartDoc(DocumentOpener &opener, const QString &DocName, const QString &programDir)
+bool startDocument(DocumentOpener &opener, const QString &document, const QString &programDir)
 {
-    return opener.open(DocName, programDir) ? 1 : 0;
+    return opener.open(document, programDir);
 }
 
 void viewRules(QWidget *parent, DocumentOpener &opener, Prompter &prompter, const QString &programDir)
@@ -36,7 +36,7 @@ void viewRules(QWidget *parent, DocumentOpener &opener, Prompter &prompter, cons
                                     .arg(DocumentName, folder));
         return;
     }
-    if (StartDoc(opener, path, programDir) == 0)
+    if (!startDocument(opener, path, programDir))
         prompter.inform(parent, tr("The rules document \"%1\" in the folder\n%2\ncould not be opened. "
                                    "Is there an application for PDF documents?")
                                     .arg(DocumentName, folder));

@@ -13,8 +13,8 @@ class QWidget;
 QString rulesDocumentPath(const QString &programDir);
 
 // Hands the document to the desktop's associated application, with the program's
-// folder as working directory, and returns at once: 1 when it was handed over, 0 when not.
-int StartDoc(DocumentOpener &opener, const QString &DocName, const QString &programDir);
+// folder as working directory, and returns at once: whether it was handed over.
+bool startDocument(DocumentOpener &opener, const QString &document, const QString &programDir);
 
 // The whole "View Rules" command. Tells the user, in a box titled "Quorvel", when the
 // document is not where it is looked for or when no application would open it.

@@ -10,12 +10,13 @@ class RollSequencer;
 struct WindowContext;
 
 // Wires a window's roll panel and Sound menu to the one roll sequencing: "Click to
-// Roll", the two timers, "Sound On" and "Sound Off" with their check marks. Every
+// Roll", the two timers, "Sound On" and "Sound Off". The menu items show the
+// application's sound setting and change it; they keep no state of their own. Every
 // window that rolls uses this, so both behave the same in every respect.
 class RollBinding
 {
 public:
-    // Fills soundMenu with mnuOn and mnuOff and runs the window's load handling.
+    // Fills soundMenu with mnuOn and mnuOff and gets the roll ready (sound on).
     RollBinding(WindowContext &context, RollPanel &panel, QMenu *soundMenu, QWidget *window);
     ~RollBinding();
 
@@ -24,8 +25,6 @@ public:
     QAction *mnuOff() const { return m_mnuOff; }
 
 private:
-    void showChecks();
-
     std::unique_ptr<RollSequencer> m_sequencer;
     QAction *m_mnuOn;
     QAction *m_mnuOff;

@@ -11,8 +11,6 @@
 // Where the pieces of a roll panel stand, in twips from the panel's origin.
 // Two variants: the roller window's full panel, and the band in the scoresheet's Frame2.
 
-enum class DieFace { Hexagon, Diamond };
-
 // One result label and the die under it. Labels are in the order of RollLabelNames;
 // die is the element of the imgDice array.
 struct DieLayout

@@ -55,7 +55,7 @@ void RollWindow::addSoundMenu()
     m_roll = std::make_unique<RollBinding>(m_context, *m_panel, addMenu(QStringLiteral("mnuSound"), tr("&Sound")), this);
 }
 
-void RollWindow::StartRules()
+void RollWindow::openRules()
 {
     viewRules(this, m_context.documents, m_context.prompter, m_context.programDir);
 }
@@ -63,5 +63,5 @@ void RollWindow::StartRules()
 void RollWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    Q_EMIT Form_Unload();
+    Q_EMIT closed();
 }

@@ -20,12 +20,12 @@ class RollWindow : public QMainWindow
 public:
     ~RollWindow() override;
 
-    RollBinding &roll() { return *m_roll; }
+    RollBinding &rollBinding() { return *m_roll; }
     RollPanel &panel() { return *m_panel; }
 
 Q_SIGNALS:
     // The window is closing, by its close box or File, Exit; it is never called off.
-    void Form_Unload();
+    void closed();
 
 protected:
     RollWindow(WindowContext &context, const QString &objectName, const QString &caption, QWidget *parent);
@@ -41,7 +41,7 @@ protected:
     // The Sound menu, bound with the panel to the roll sequencing; runs the load handling.
     void addSoundMenu();
     // "View Rules": opens the rules document beside the program, or says why not.
-    void StartRules();
+    void openRules();
 
     void closeEvent(QCloseEvent *event) override;
 

@@ -7,14 +7,14 @@ class Printer;
 class Prompter;
 class RandomSource;
 class SoundPlayer;
+class SoundSetting;
 class TimerFactory;
-struct ModGeneral;
 
-// What a window needs from the application: the shared integers, the random source
+// What a window needs from the application: the sound setting, the random source
 // and the platform services. main() wires the real ones, tests pass fakes.
 struct WindowContext
 {
-    ModGeneral &shared;
+    SoundSetting &soundSetting;
     RandomSource &random;
     SoundPlayer &sound;
     DocumentOpener &documents;

@@ -1,8 +1,8 @@
 #include "app/Navigator.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
-#include "ui/frmRoller.h"
-#include "ui/frmScoresheet.h"
+#include "ui/RollerWindow.h"
+#include "ui/ScoresheetWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -117,11 +117,11 @@ private Q_SLOTS:
         trigger("mnuOff");
         press("cmdRoll");
         QVERIFY(!current()->findChild<QLabel *>("lblWho1")->text().isEmpty());
-        QCOMPARE(m_ctx->shared.SoundOn, qint16(0));
+        QVERIFY(!m_ctx->soundSetting.isOn());
         closeBox();
         press("cmdRoller");
         QVERIFY(current()->findChild<QLabel *>("lblWho1")->text().isEmpty());
-        QCOMPARE(m_ctx->shared.SoundOn, qint16(1));
+        QVERIFY(m_ctx->soundSetting.isOn());
         QVERIFY(current()->findChild<QAction *>("mnuOn")->isChecked());
         QVERIFY(!current()->findChild<QAction *>("mnuOff")->isChecked());
     }

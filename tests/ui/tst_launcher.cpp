@@ -1,6 +1,6 @@
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
-#include "ui/frmMain.h"
+#include "ui/LauncherWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +11,7 @@ class TestLauncher : public QObject
     Q_OBJECT
 
 private:
-    QPointer<frmMain> m_window;
+    QPointer<LauncherWindow> m_window;
 
     template <typename T> T *find(const char *name) const { return m_window->findChild<T *>(QString::fromLatin1(name)); }
 
@@ -20,7 +20,7 @@ private Q_SLOTS:
 
     void init()
     {
-        m_window = new frmMain;
+        m_window = new LauncherWindow;
         m_window->show();
         QApplication::setActiveWindow(m_window);
         QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -83,7 +83,7 @@ private Q_SLOTS:
     // Enter or the space bar on the focused button opens the roller.
     void keyboardPressesTheFocusedButton()
     {
-        QSignalSpy roller(m_window.data(), &frmMain::cmdRoller_Click);
+        QSignalSpy roller(m_window.data(), &LauncherWindow::rollerRequested);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(roller.size(), 2);

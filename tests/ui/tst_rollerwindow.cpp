@@ -5,7 +5,7 @@
 #include "ui/RollPanel.h"
 #include "ui/RollPanelLayout.h"
 #include "ui/art/Art.h"
-#include "ui/frmRoller.h"
+#include "ui/RollerWindow.h"
 
 #include <QAction>
 #include <QFile>
@@ -30,7 +30,7 @@ class TestRollerWindow : public QObject
 
 private:
     std::unique_ptr<TestContext> m_ctx;
-    QPointer<frmRoller> m_window;
+    QPointer<RollerWindow> m_window;
 
     template <typename T> T *find(const QString &name) const
     {
@@ -54,8 +54,8 @@ private Q_SLOTS:
     void init()
     {
         m_ctx = std::make_unique<TestContext>();
-        m_ctx->shared.SoundOn = 0; // whatever came before, a window opens with sound on
-        m_window = new frmRoller(m_ctx->context);
+        m_ctx->soundSetting.setOn(false); // whatever came before, a window opens with sound on
+        m_window = new RollerWindow(m_ctx->context);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
@@ -84,7 +84,7 @@ private Q_SLOTS:
         QVERIFY(!timer("Timer2")->isEnabled());
         QCOMPARE(timer("Timer1")->interval(), 2000);
         QCOMPARE(timer("Timer2")->interval(), 5);
-        QCOMPARE(m_ctx->shared.SoundOn, qint16(1));
+        QVERIFY(m_ctx->soundSetting.isOn());
         QVERIFY(find<QAction>("mnuOn")->isChecked());
         QVERIFY(!find<QAction>("mnuOff")->isChecked());
         QCOMPARE(m_window->focusWidget(), find<QPushButton>("cmdRoll"));
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QVERIFY(sound->isVisible());
         QTest::keyClick(sound, Qt::Key_F);
         QVERIFY(!sound->isVisible());
-        QCOMPARE(m_ctx->shared.SoundOn, qint16(0));
+        QVERIFY(!m_ctx->soundSetting.isOn());
         QVERIFY(find<QAction>("mnuOff")->isChecked());
     }
 
@@ -125,7 +125,7 @@ private Q_SLOTS:
     void soundOffRollsAtOnce()
     {
         find<QAction>("mnuOff")->trigger();
-        QCOMPARE(m_ctx->shared.SoundOn, qint16(0));
+        QVERIFY(!m_ctx->soundSetting.isOn());
         m_ctx->random.feed(ExampleDraws);
         QTest::mouseClick(find<QPushButton>("cmdRoll"), Qt::LeftButton);
         QCOMPARE(captions(), ExampleTexts);
@@ -166,11 +166,11 @@ private Q_SLOTS:
         QAction *off = find<QAction>("mnuOff");
         on->trigger();
         QVERIFY(on->isChecked() && !off->isChecked());
-        QCOMPARE(m_ctx->shared.SoundOn, qint16(1));
+        QVERIFY(m_ctx->soundSetting.isOn());
         off->trigger();
         off->trigger();
         QVERIFY(!on->isChecked() && off->isChecked());
-        QCOMPARE(m_ctx->shared.SoundOn, qint16(0));
+        QVERIFY(!m_ctx->soundSetting.isOn());
     }
 
     // Every die, label, picture and the button stand at their rectangles from the layout table, in pixels.
@@ -247,7 +247,7 @@ private Q_SLOTS:
     // Closing in the middle of a shuffle ends it: the timers go with the window and nothing ticks later.
     void closingDuringShuffle()
     {
-        QSignalSpy unloaded(m_window.data(), &frmRoller::Form_Unload);
+        QSignalSpy unloaded(m_window.data(), &RollerWindow::closed);
         find<QPushButton>("cmdRoll")->click();
         QVERIFY(timer("Timer2")->isEnabled());
         const size_t made = m_ctx->timers.made.size();

@@ -5,7 +5,7 @@
 #include "ui/Appearance.h"
 #include "ui/RollPanelLayout.h"
 #include "ui/ScoresheetLayout.h"
-#include "ui/frmScoresheet.h"
+#include "ui/ScoresheetWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,7 +24,7 @@ class TestScoresheetWindow : public QObject
 
 private:
     std::unique_ptr<TestContext> m_ctx;
-    QPointer<frmScoresheet> m_window;
+    QPointer<ScoresheetWindow> m_window;
 
     template <typename T = QWidget> T *find(const QString &name) const
     {
@@ -54,7 +54,7 @@ private:
     }
     void openWindow()
     {
-        m_window = new frmScoresheet(m_ctx->context);
+        m_window = new ScoresheetWindow(m_ctx->context);
         m_window->show();
         QApplication::setActiveWindow(m_window);
         QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -94,7 +94,7 @@ private Q_SLOTS:
         for (const char *counter : {"txtNeedHRBIA", "txtNeedHA", "txtRunsA", "txtHitsA", "txtRunsH2", "txtHitsH2"})
             QCOMPARE(text(QString::fromLatin1(counter)), QStringLiteral("0"));
         QVERIFY(text("txtHitA_1").isEmpty());
-        QCOMPARE(m_ctx->shared.SoundOn, qint16(1));
+        QVERIFY(m_ctx->soundSetting.isOn());
         QVERIFY(find<QAction>("mnuOn")->isChecked());
         QVERIFY(!find<QAction>("mnuOff")->isChecked());
     }
@@ -192,7 +192,7 @@ private Q_SLOTS:
                                                                     edit("txtHitterA_5")->geometry().center().y());
         QCOMPARE(fifthRowCell->objectName(), QStringLiteral("txtHitA_7"));
         type(fifthRowCell->objectName(), "2");
-        QCOMPARE(m_window->sheet().text("txtHitA", 7), QStringLiteral("2"));
+        QCOMPARE(m_window->sheet().field("txtHitA", 7).text(), QStringLiteral("2"));
         QCOMPARE(text("txtHitsA"), QStringLiteral("2"));
     }
 
@@ -361,9 +361,9 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
         QtPrinter pdf(file);
         delete m_window.data();
-        WindowContext context{m_ctx->shared, m_ctx->random, m_ctx->sound, m_ctx->documents, m_ctx->prompter, pdf,
+        WindowContext context{m_ctx->soundSetting, m_ctx->random, m_ctx->sound, m_ctx->documents, m_ctx->prompter, pdf,
                               m_ctx->timers, m_ctx->context.programDir};
-        m_window = new frmScoresheet(context);
+        m_window = new ScoresheetWindow(context);
         m_window->show();
         trigger("mnuPrint");
         QVERIFY(m_ctx->prompter.messages.isEmpty());
@@ -418,7 +418,7 @@ private Q_SLOTS:
     // File, Exit asks first: No keeps the sheet, Yes closes it. The close box asks nothing.
     void exitQuestion()
     {
-        QSignalSpy unloaded(m_window.data(), &frmScoresheet::Form_Unload);
+        QSignalSpy unloaded(m_window.data(), &ScoresheetWindow::closed);
         type("txtHitterA_1", "Alvarez");
         m_ctx->prompter.answers = {false};
         trigger("mnuExit");
@@ -432,7 +432,7 @@ private Q_SLOTS:
         QVERIFY(m_window.isNull());
 
         openWindow();
-        QSignalSpy closed(m_window.data(), &frmScoresheet::Form_Unload);
+        QSignalSpy closed(m_window.data(), &ScoresheetWindow::closed);
         m_window->close();
         QCOMPARE(closed.size(), 1);
         QCOMPARE(m_ctx->prompter.questions.size(), 2);
@@ -442,10 +442,10 @@ private Q_SLOTS:
     void reopenedSheetIsBlank()
     {
         type("txtHitPA_1", "5");
-        QCOMPARE(m_ctx->shared.PitchHitsA, qint16(5));
+        QCOMPARE(m_window->sheet().state().pitchHitsA, qint16(5));
         delete m_window.data();
         openWindow();
-        QCOMPARE(m_ctx->shared.PitchHitsA, qint16(0));
+        QCOMPARE(m_window->sheet().state().pitchHitsA, qint16(0));
         QVERIFY(text("txtHitPA_1").isEmpty());
         QCOMPARE(text("txtHitsA"), QStringLiteral("0"));
         type("txtHitA_1", "1");

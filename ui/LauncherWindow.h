@@ -7,19 +7,19 @@ class QPushButton;
 
 // The launcher: a title, "MAKE YOUR CHOICE" and three buttons. What the buttons lead
 // to is the navigation's business; the launcher only reports the clicks.
-class frmMain final : public QWidget
+class LauncherWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget *parent = nullptr);
+    explicit LauncherWindow(QWidget *parent = nullptr);
 
 Q_SIGNALS:
-    void cmdRoller_Click();
-    void cmdHelper_Click();
-    void cmdExit_Click();
+    void rollerRequested();
+    void scoresheetRequested();
+    void exitRequested();
     // The close box was used.
-    void closedByUser();
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

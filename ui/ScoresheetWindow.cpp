@@ -1,4 +1,4 @@
-#include "ui/frmScoresheet.h"
+#include "ui/ScoresheetWindow.h"
 
 #include "scoresheet/Scoresheet.h"
 #include "scoresheet/ScoresheetOverflow.h"
@@ -29,9 +29,9 @@ QWidget *makePanel(QWidget *parent, const QString &objectName, const TwipRect &r
 }
 } // namespace
 
-frmScoresheet::frmScoresheet(WindowContext &context, QWidget *parent)
+ScoresheetWindow::ScoresheetWindow(WindowContext &context, QWidget *parent)
     : RollWindow(context, QStringLiteral("frmScoresheet"), tr("Scoresheet"), parent)
-    , m_sheet(std::make_unique<Scoresheet>(context.shared))
+    , m_sheet(std::make_unique<Scoresheet>())
 {
     // A maximized window only shows more of the white paper; the sheet stays at the top left.
     m_client = makeClientArea(toPixels(G::ClientArea).size());
@@ -49,9 +49,9 @@ frmScoresheet::frmScoresheet(WindowContext &context, QWidget *parent)
     m_client->findChild<QLineEdit *>(QStringLiteral("txtTeamA"))->setFocus();
 }
 
-frmScoresheet::~frmScoresheet() = default;
+ScoresheetWindow::~ScoresheetWindow() = default;
 
-void frmScoresheet::buildSheet(QWidget *client)
+void ScoresheetWindow::buildSheet(QWidget *client)
 {
     // Made back to front: the sheet picture, "View Rolls", the linescore panel, the
     // hidden buttons, the sheet's fields, and the roll panel in front of them all.
@@ -78,14 +78,14 @@ void frmScoresheet::buildSheet(QWidget *client)
     m_frame2 = makePanel(client, QStringLiteral("Frame2"), G::Frame2);
     addRollPanel(RollPanel::Variant::Scoresheet, m_frame2);
 
-    connect(m_cmdReset, &QPushButton::clicked, this, &frmScoresheet::cmdReset_Click);
-    connect(m_cmdPrint, &QPushButton::clicked, this, &frmScoresheet::cmdPrint_Click);
-    connect(m_cmdRules, &QPushButton::clicked, this, &frmScoresheet::StartRules);
-    connect(m_cmdViewRolls, &QPushButton::clicked, this, &frmScoresheet::cmdViewRolls_Click);
-    connect(panel().cmdLinescore(), &QPushButton::clicked, this, &frmScoresheet::cmdLinescore_Click);
+    connect(m_cmdReset, &QPushButton::clicked, this, &ScoresheetWindow::resetSheet);
+    connect(m_cmdPrint, &QPushButton::clicked, this, &ScoresheetWindow::printSheet);
+    connect(m_cmdRules, &QPushButton::clicked, this, &ScoresheetWindow::openRules);
+    connect(m_cmdViewRolls, &QPushButton::clicked, this, &ScoresheetWindow::showRolls);
+    connect(panel().cmdLinescore(), &QPushButton::clicked, this, &ScoresheetWindow::showLinescore);
 }
 
-QLineEdit *frmScoresheet::bindField(Field &field, QWidget *sheetParent, QWidget *linescoreParent)
+QLineEdit *ScoresheetWindow::bindField(Field &field, QWidget *sheetParent, QWidget *linescoreParent)
 {
     const std::optional<FieldPlacement> placement = scoresheetFieldPlacement(field.name(), field.index());
     const bool inLinescore = placement && placement->panel == FieldPlacement::Panel::Linescore;
@@ -128,7 +128,7 @@ QLineEdit *frmScoresheet::bindField(Field &field, QWidget *sheetParent, QWidget 
     return edit;
 }
 
-void frmScoresheet::buildMenus()
+void ScoresheetWindow::buildMenus()
 {
     QMenu *file = addMenu(QStringLiteral("mnuFile"), tr("&File"));
     QAction *reset = file->addAction(tr("&Reset Scoresheet"));
@@ -140,7 +140,7 @@ void frmScoresheet::buildMenus()
     // The menu items press the hidden buttons, where the commands' work lives.
     connect(reset, &QAction::triggered, m_cmdReset, &QPushButton::click);
     connect(print, &QAction::triggered, m_cmdPrint, &QPushButton::click);
-    connect(exitItem, &QAction::triggered, this, &frmScoresheet::mnuExit_Click);
+    connect(exitItem, &QAction::triggered, this, &ScoresheetWindow::confirmExit);
 
     addSoundMenu();
 
@@ -149,7 +149,7 @@ void frmScoresheet::buildMenus()
     connect(rules, &QAction::triggered, m_cmdRules, &QPushButton::click);
 }
 
-void frmScoresheet::applyTabOrder()
+void ScoresheetWindow::applyTabOrder()
 {
     QHash<QString, QWidget *> byName;
     for (QWidget *w : m_client->findChildren<QWidget *>())
@@ -166,7 +166,7 @@ void frmScoresheet::applyTabOrder()
     }
 }
 
-template <typename Write> void frmScoresheet::guarded(Write &&write)
+template <typename Write> void ScoresheetWindow::guarded(Write &&write)
 {
     try {
         write();
@@ -175,26 +175,26 @@ template <typename Write> void frmScoresheet::guarded(Write &&write)
     }
 }
 
-void frmScoresheet::cmdReset_Click()
+void ScoresheetWindow::resetSheet()
 {
     guarded([this] {
-        m_sheet->cmdReset_Click([this] { return context().prompter.askYesNo(this, Scoresheet::resetQuestion()); });
+        m_sheet->reset([this] { return context().prompter.askYesNo(this, Scoresheet::resetQuestion()); });
     });
 }
 
-void frmScoresheet::cmdLinescore_Click()
+void ScoresheetWindow::showLinescore()
 {
     m_frame2->hide();
     m_frame1->show();
 }
 
-void frmScoresheet::cmdViewRolls_Click()
+void ScoresheetWindow::showRolls()
 {
     m_frame1->hide();
     m_frame2->show();
 }
 
-void frmScoresheet::cmdPrint_Click()
+void ScoresheetWindow::printSheet()
 {
     m_frame1->show();
     m_frame2->hide();
@@ -214,7 +214,7 @@ void frmScoresheet::cmdPrint_Click()
         context().prompter.inform(this, error.isEmpty() ? tr("The scoresheet could not be printed.") : error);
 }
 
-void frmScoresheet::mnuExit_Click()
+void ScoresheetWindow::confirmExit()
 {
     if (context().prompter.askYesNo(this, tr("Are you sure you want to Exit?")))
         close();

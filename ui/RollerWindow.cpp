@@ -1,4 +1,4 @@
-#include "ui/frmRoller.h"
+#include "ui/RollerWindow.h"
 
 #include "ui/Appearance.h"
 
@@ -11,7 +11,7 @@ namespace {
 constexpr TwipRect ClientArea{0, 0, 5145, 5325};
 }
 
-frmRoller::frmRoller(WindowContext &context, QWidget *parent)
+RollerWindow::RollerWindow(WindowContext &context, QWidget *parent)
     : RollWindow(context, QStringLiteral("frmRoller"), tr("Quorvel Roller"), parent)
 {
     setFixedFrame(this);
@@ -28,7 +28,7 @@ frmRoller::frmRoller(WindowContext &context, QWidget *parent)
 
     QAction *rules = addMenu(QStringLiteral("mnuHelp"), tr("&Help"))->addAction(tr("&View Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));
-    connect(rules, &QAction::triggered, this, &frmRoller::StartRules);
+    connect(rules, &QAction::triggered, this, &RollerWindow::openRules);
 
     // The menu bar and the fixed client area decide the window's size; nobody resizes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

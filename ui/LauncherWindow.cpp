@@ -1,4 +1,4 @@
-#include "ui/frmMain.h"
+#include "ui/LauncherWindow.h"
 
 #include "ui/Appearance.h"
 #include "ui/art/Art.h"
@@ -28,7 +28,7 @@ QLabel *makeHeading(QWidget *parent, int element, const QString &text, const Twi
 }
 } // namespace
 
-frmMain::frmMain(QWidget *parent)
+LauncherWindow::LauncherWindow(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -58,13 +58,13 @@ frmMain::frmMain(QWidget *parent)
     roller->setFocus();
     centreOnScreen(this);
 
-    connect(roller, &QPushButton::clicked, this, &frmMain::cmdRoller_Click);
-    connect(helper, &QPushButton::clicked, this, &frmMain::cmdHelper_Click);
-    connect(exitButton, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(roller, &QPushButton::clicked, this, &LauncherWindow::rollerRequested);
+    connect(helper, &QPushButton::clicked, this, &LauncherWindow::scoresheetRequested);
+    connect(exitButton, &QPushButton::clicked, this, &LauncherWindow::exitRequested);
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void LauncherWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    Q_EMIT closedByUser();
+    Q_EMIT closed();
 }

@@ -13,13 +13,13 @@ class Scoresheet;
 // grid, and below it either the roll panel (Frame2) or the linescore (Frame1). Every
 // value lives in the Scoresheet model; each line edit shows one field and turns each
 // edit the user makes into one write of that field.
-class frmScoresheet final : public RollWindow
+class ScoresheetWindow final : public RollWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmScoresheet(WindowContext &context, QWidget *parent = nullptr);
-    ~frmScoresheet() override;
+    explicit ScoresheetWindow(WindowContext &context, QWidget *parent = nullptr);
+    ~ScoresheetWindow() override;
 
     Scoresheet &sheet() { return *m_sheet; }
 
@@ -29,11 +29,11 @@ private:
     QLineEdit *bindField(Field &field, QWidget *sheetParent, QWidget *linescoreParent);
     void applyTabOrder();
 
-    void cmdReset_Click();
-    void cmdPrint_Click();
-    void cmdLinescore_Click();
-    void cmdViewRolls_Click();
-    void mnuExit_Click();
+    void resetSheet();
+    void printSheet();
+    void showLinescore();
+    void showRolls();
+    void confirmExit();
     // Runs one write (or a reset) of the sheet; an overflow is told to the user and the sheet goes on.
     template <typename Write> void guarded(Write &&write);
 

@@ -1,4 +1,5 @@
 // Cost of drawing the artwork: every picture is drawn from code each time it is shown.
+#include "BenchMain.h"
 #include "ui/art/Art.h"
 #include "ui/art/ArtPicture.h"
 #include "ui/art/Fonts.h"
@@ -58,11 +59,5 @@ BENCHMARK(BM_ProgramIcon)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Fonts::install();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -2,8 +2,8 @@
 // one keystroke in an inning R field and in a batting H field, each with its whole
 // cascade, and a confirmed reset. The heap the model holds is counted through the
 // allocator of this binary and reported in the benchmark context.
-#include "app/ModGeneral.h"
-#include "NineInnings.h"
+#include "BenchMain.h"
+#include "support/NineInnings.h"
 #include "scoresheet/Scoresheet.h"
 
 #include <QString>
@@ -108,9 +108,8 @@ namespace {
 
 void BM_RunsKeystroke(benchmark::State &state)
 {
-    ModGeneral shared;
-    Scoresheet sheet(shared);
-    fillNineInnings(sheet);
+    Scoresheet sheet;
+    NineInnings().type(sheet);
     Field &runs = sheet.field("txtRA", 5); // mid-column, carrying the pitcher from the row above
     const QString texts[2] = {QStringLiteral("2"), QStringLiteral("3")};
     int turn = 0;
@@ -124,9 +123,8 @@ BENCHMARK(BM_RunsKeystroke)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_HitKeystroke(benchmark::State &state)
 {
-    ModGeneral shared;
-    Scoresheet sheet(shared);
-    fillNineInnings(sheet);
+    Scoresheet sheet;
+    NineInnings().type(sheet);
     Field &hit = sheet.field("txtHitH", 4);
     const QString texts[2] = {QStringLiteral("4"), QStringLiteral("5")};
     int turn = 0;
@@ -140,14 +138,13 @@ BENCHMARK(BM_HitKeystroke)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_Reset(benchmark::State &state)
 {
-    ModGeneral shared;
-    Scoresheet sheet(shared);
+    Scoresheet sheet;
     const auto yes = [] { return true; };
     for (auto _ : state) {
         state.PauseTiming();
-        fillNineInnings(sheet);
+        NineInnings().type(sheet);
         state.ResumeTiming();
-        sheet.cmdReset_Click(yes);
+        sheet.reset(yes);
     }
 }
 BENCHMARK(BM_Reset)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
@@ -155,11 +152,10 @@ BENCHMARK(BM_Reset)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark:
 // The heap a window's model holds: a new sheet, and the same sheet after a game.
 void reportHeap()
 {
-    ModGeneral shared;
     const long long before = g_liveBytes.load();
-    auto *sheet = new Scoresheet(shared);
+    auto *sheet = new Scoresheet;
     const long long empty = g_liveBytes.load() - before;
-    fillNineInnings(*sheet);
+    NineInnings().type(*sheet);
     const long long filled = g_liveBytes.load() - before;
     delete sheet;
     benchmark::AddCustomContext("model_heap_new_sheet_bytes", std::to_string(empty));
@@ -171,11 +167,5 @@ void reportHeap()
 
 int main(int argc, char **argv)
 {
-    reportHeap();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, reportHeap);
 }

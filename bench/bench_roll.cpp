@@ -1,5 +1,6 @@
 // What one shuffle frame costs: a clock-reseeded roll drawn and written into fourteen
 // captions. It runs on every tick of the 5 ms shuffle timer.
+#include "BenchMain.h"
 #include "roll/ClockRandomSource.h"
 #include "roll/Roll.h"
 
@@ -24,7 +25,7 @@ void BM_DrawRoll(benchmark::State &state)
     SystemClock clock;
     ClockRandomSource source(clock);
     for (auto _ : state)
-        benchmark::DoNotOptimize(DrawRoll(source));
+        benchmark::DoNotOptimize(drawRoll(source));
 }
 BENCHMARK(BM_DrawRoll);
 
@@ -34,9 +35,12 @@ void BM_ShuffleFrame(benchmark::State &state)
     ClockRandomSource source(clock);
     CaptionStore labels;
     for (auto _ : state)
-        ShowRoll(DrawRoll(source), labels);
+        showRoll(drawRoll(source), labels);
 }
 BENCHMARK(BM_ShuffleFrame);
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    return runBenchmarks(argc, argv);
+}

@@ -4,11 +4,12 @@
 // painted), and a confirmed reset of a full sheet with the window open. Runs offscreen
 // unless a platform is chosen; the first window of the process is timed on its own and
 // reported in the context, since it pays for fonts and pictures made once.
-#include "NineInnings.h"
-#include "app/StandInServices.h"
+#include "BenchMain.h"
+#include "support/NineInnings.h"
+#include "support/TestContext.h"
 #include "scoresheet/Scoresheet.h"
 #include "ui/Appearance.h"
-#include "ui/frmScoresheet.h"
+#include "ui/ScoresheetWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,7 +74,7 @@ bool waitPainted(const PaintWatch &watch)
 }
 
 // Shows the window and processes events until it is exposed and its client area painted.
-bool showAndWait(frmScoresheet &window)
+bool showAndWait(ScoresheetWindow &window)
 {
     PaintWatch watch;
     watch.watch(window.centralWidget());
@@ -96,18 +97,18 @@ const char *const RunsDependents[] = {"txtRunsA", "txtRunsA2", "txtNeedHRBIA", "
 // A full sheet in an open window with the focus in txtRA_5, ready for typing.
 struct TypingSetup
 {
-    StandInServices services; // answers Yes
-    std::unique_ptr<frmScoresheet> window;
+    LiveContext services;
+    std::unique_ptr<ScoresheetWindow> window;
     QLineEdit *runs = nullptr;
     std::vector<QLineEdit *> dependents;
 
     // Returns an error for the benchmark to report, or an empty string.
     std::string open()
     {
-        window = std::make_unique<frmScoresheet>(services.context);
+        window = std::make_unique<ScoresheetWindow>(services.context);
         if (!showAndWait(*window))
             return "the scoresheet window was never painted";
-        fillNineInnings(window->sheet());
+        NineInnings().type(window->sheet());
         runs = window->findChild<QLineEdit *>(QStringLiteral("txtRA_5"));
         if (!runs)
             return "no control txtRA_5";
@@ -131,7 +132,7 @@ struct TypingSetup
         for (size_t i = 0; i < dependents.size(); ++i)
             if (dependents[i]->text() == before[i])
                 return std::string("typing in txtRA_5 left ") + RunsDependents[i] + " unchanged";
-        if (runs->text() != QStringLiteral("3") || services.prompter.informed != 0)
+        if (runs->text() != QStringLiteral("3") || !services.prompter.messages.isEmpty())
             return "the typed digit did not land as the only text of txtRA_5";
         QCoreApplication::processEvents();
         return {};
@@ -149,10 +150,10 @@ struct TypingSetup
 // and painted. The window is destroyed outside the timed part.
 void BM_OpenScoresheet(benchmark::State &state)
 {
-    StandInServices services; // answers Yes
+    LiveContext services;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        auto window = std::make_unique<frmScoresheet>(services.context);
+        auto window = std::make_unique<ScoresheetWindow>(services.context);
         const bool shown = showAndWait(*window);
         const auto end = std::chrono::steady_clock::now();
         if (!shown) {
@@ -236,8 +237,8 @@ BENCHMARK_CAPTURE(BM_RunsDigitPainted, linescore, true)
 // filling painted) outside the timed part.
 void BM_ResetFull(benchmark::State &state, bool painted)
 {
-    StandInServices services; // answers Yes
-    frmScoresheet window(services.context);
+    LiveContext services;
+    ScoresheetWindow window(services.context);
     if (!showAndWait(window)) {
         state.SkipWithError("the scoresheet window was never painted");
         return;
@@ -248,7 +249,7 @@ void BM_ResetFull(benchmark::State &state, bool painted)
     watch.watch(window.centralWidget());
     for (auto _ : state) {
         state.PauseTiming();
-        fillNineInnings(window.sheet());
+        NineInnings().type(window.sheet());
         QCoreApplication::processEvents();
         watch.clear();
         state.ResumeTiming();
@@ -258,8 +259,8 @@ void BM_ResetFull(benchmark::State &state, bool painted)
             break;
         }
     }
-    if (runs->text() != QStringLiteral("0") || window.sheet().text("txtRA", 5) != QString()
-        || window.sheet().text("txtTeamA") != QStringLiteral("Quorvel Bears") || services.prompter.informed != 0)
+    if (runs->text() != QStringLiteral("0") || window.sheet().field("txtRA", 5).text() != QString()
+        || window.sheet().field("txtTeamA").text() != NineInnings().away.team || !services.prompter.messages.isEmpty())
         state.SkipWithError("the reset did not clear the sheet as expected");
 }
 BENCHMARK_CAPTURE(BM_ResetFull, texts, false)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
@@ -268,9 +269,9 @@ BENCHMARK_CAPTURE(BM_ResetFull, painted, true)->Repetitions(5)->ReportAggregates
 // The very first scoresheet of the process, which builds the shared fonts and pictures.
 void reportFirstOpen()
 {
-    StandInServices services; // answers Yes
+    LiveContext services;
     const auto start = std::chrono::steady_clock::now();
-    frmScoresheet window(services.context);
+    ScoresheetWindow window(services.context);
     const bool shown = showAndWait(window);
     const auto end = std::chrono::steady_clock::now();
     benchmark::AddCustomContext("first_open_ms",
@@ -280,31 +281,9 @@ void reportFirstOpen()
 
 // The offscreen platform says on every window with a fixed-size layout that it cannot
 // pass size hints on; that line would bury the figures. Everything else goes through.
-QtMessageHandler g_defaultHandler = nullptr;
-
-void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.contains(QLatin1String("does not support propagateSizeHints")))
-        return;
-    g_defaultHandler(type, context, message);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_defaultHandler = qInstallMessageHandler(quietHandler);
-    QApplication app(argc, argv);
-    applyAppearance(app);
-    benchmark::AddCustomContext("qt_platform", QGuiApplication::platformName().toStdString());
-    reportFirstOpen();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, reportFirstOpen);
 }

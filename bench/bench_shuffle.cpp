@@ -4,10 +4,11 @@
 // reports the shuffle ticks, the complete rolls actually painted ("frames"), the
 // label paint events, and the process CPU time and wall time from the press until
 // the final roll is on screen.
-#include "app/StandInServices.h"
+#include "BenchMain.h"
+#include "support/TestContext.h"
 #include "roll/Roll.h"
 #include "ui/Appearance.h"
-#include "ui/frmRoller.h"
+#include "ui/RollerWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -128,10 +129,11 @@ bool waitExposed(QWidget *window)
 
 void BM_Shuffle(benchmark::State &state)
 {
-    StandInServices services(false);
+    LiveContext services;
+    services.prompter.fallback = false;
     WindowContext &context = services.context;
 
-    auto *roller = new frmRoller(context);
+    auto *roller = new RollerWindow(context);
     roller->show();
     if (!waitExposed(roller)) {
         state.SkipWithError("the roller window was never exposed");
@@ -229,16 +231,5 @@ BENCHMARK(BM_Shuffle)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    applyAppearance(app);
-    benchmark::AddCustomContext("qt_platform", QGuiApplication::platformName().toStdString());
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

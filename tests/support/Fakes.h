@@ -8,7 +8,7 @@
 #include "services/DocumentOpener.h"
 #include "services/Printer.h"
 #include "services/Prompter.h"
-#include "services/SoundPlayer.h"
+#include "roll/SoundPlayer.h"
 
 #include <QImage>
 #include <QString>
@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-// Hands out the draws it was given, in order; Reseed only counts.
+// Hands out the draws it was given, in order; reseed only counts.
 class ScriptedRandomSource final : public RandomSource
 {
 public:
@@ -27,8 +27,8 @@ public:
     explicit ScriptedRandomSource(std::vector<float> draws) { feed(std::move(draws)); }
 
     void feed(std::vector<float> draws) { m_draws.insert(m_draws.end(), draws.begin(), draws.end()); }
-    void Reseed() override { ++reseeds; }
-    float NextDraw() override
+    void reseed() override { ++reseeds; }
+    float nextDraw() override
     {
         ++draws;
         if (m_draws.empty())
@@ -134,7 +134,7 @@ public:
     bool result = true;
 };
 
-// Answers questions from a script (Yes when the script is empty) and records every box.
+// Answers questions from a script (then the fallback, Yes) and records every box.
 class FakePrompter final : public Prompter
 {
 public:
@@ -142,7 +142,7 @@ public:
     {
         questions << text;
         if (answers.empty())
-            return true;
+            return fallback;
         const bool a = answers.front();
         answers.pop_front();
         return a;
@@ -150,6 +150,7 @@ public:
     void inform(QWidget *, const QString &text) override { messages << text; }
 
     std::deque<bool> answers;
+    bool fallback = true; // the answer once the script has run out
     QStringList questions;
     QStringList messages;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
-// A WindowContext wired to fakes, for tests that build real windows.
+// A WindowContext wired to the doubles, for everything that builds real windows
+// without a user: tests, benchmarks and the screenshots.
 
-#include "app/ModGeneral.h"
+#include "roll/ClockRandomSource.h"
+#include "roll/SoundSetting.h"
 #include "support/Fakes.h"
 #include "ui/WindowContext.h"
 
@@ -12,17 +14,35 @@
 #include <QScreen>
 #include <QWidget>
 
-struct TestContext
+// Random and Timers are the user's choice: scripted draws and timers ticked by hand
+// for tests, the real source and Qt timers where a window must run by itself.
+template <typename Random, typename Timers> struct BasicTestContext
 {
-    ModGeneral shared;
-    ScriptedRandomSource random;
+    SoundSetting soundSetting;
+    Random random;
     FakeSoundPlayer sound;
     FakeDocumentOpener documents;
     FakePrompter prompter;
     FakePrinter printer;
-    FakeTimerFactory timers;
-    WindowContext context{shared, random, sound, documents, prompter, printer, timers, QStringLiteral("/opt/quorvel")};
+    Timers timers;
+    WindowContext context{soundSetting, random, sound, documents, prompter, printer, timers,
+                          QStringLiteral("/opt/quorvel")};
 };
+
+// The system clock's random source, made in one piece.
+class LiveRandomSource final : public RandomSource
+{
+public:
+    void reseed() override { m_source.reseed(); }
+    float nextDraw() override { return m_source.nextDraw(); }
+
+private:
+    SystemClock m_clock;
+    ClockRandomSource m_source{m_clock};
+};
+
+using TestContext = BasicTestContext<ScriptedRandomSource, FakeTimerFactory>;
+using LiveContext = BasicTestContext<LiveRandomSource, QtTimerFactory>;
 
 // Runs the deletions that windows asked for with deleteLater().
 inline void flushDeletes()

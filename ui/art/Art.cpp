@@ -1,7 +1,6 @@
 #include "ui/art/Art.h"
 
 #include "ui/art/ArtDrawing.h"
-#include "ui/art/Fonts.h"
 
 #include <QPainter>
 
@@ -81,8 +80,6 @@ QSize naturalSize(Picture picture)
 
 void paint(QPainter &painter, Picture picture)
 {
-    // The headings need the bundled face; installing is idempotent.
-    Fonts::install();
     const PictureInfo &p = info(picture);
     p.paint(painter, p.size);
 }

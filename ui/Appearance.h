@@ -10,7 +10,8 @@ class QPushButton;
 class QWidget;
 
 // The program's look, the same on every system: the Fusion style (which honours the
-// button colours of the layout), the bundled sans-serif face, the program's icon.
+// button colours of the layout), the bundled sans-serif face, the program's icon. It
+// installs the bundled fonts, once, before any window or picture needs them.
 void applyAppearance(QApplication &app);
 
 // A push button in the program's button font (9.75 pt bold unless told otherwise),

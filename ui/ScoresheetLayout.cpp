@@ -1,61 +1,93 @@
 #include "ui/ScoresheetLayout.h"
 
 #include <array>
+#include <span>
 
 namespace {
+constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignVCenter;
+
+// The batting and pitching blocks stand in the same seven columns, the away half's on
+// the left and the home half's on the right.
 struct Column
 {
-    const char *away;
-    const char *home;
     int leftAway;
     int leftHome;
     int width;
     Qt::Alignment alignment;
 };
 
-constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignVCenter;
-
-const std::array<Column, 7> BattingColumns = {{
-    {"txtHitterA", "txtHitterH", 830, 6210, 1760, Left},
-    {"txtHitA", "txtHitH", 2600, 7980, 460, Centre},
-    {"txtRBIA", "txtRBIH", 3070, 8460, 480, Centre},
-    {"txt2bA", "txt2bH", 3570, 8960, 470, Centre},
-    {"txt3bA", "txt3bH", 4050, 9440, 470, Centre},
-    {"txtHRA", "txtHRH", 4530, 9920, 480, Centre},
-    {"txtSBA", "txtSBH", 5030, 10410, 470, Centre},
+const std::array<Column, 7> Columns = {{
+    {830, 6210, 1760, Left},
+    {2600, 7980, 460, Centre},
+    {3070, 8460, 480, Centre},
+    {3570, 8960, 470, Centre},
+    {4050, 9440, 470, Centre},
+    {4530, 9920, 480, Centre},
+    {5030, 10410, 470, Centre},
 }};
 
-const std::array<Column, 7> PitchingColumns = {{
-    {"txtPitcherA", "txtPitcherH", 830, 6210, 1760, Left},
-    {"txtRA", "txtRH", 2600, 7980, 460, Centre},
-    {"txtERA", "txtERH", 3070, 8460, 480, Centre},
-    {"txtHitPA", "txtHitPH", 3570, 8960, 470, Centre},
-    {"txtKA", "txtKH", 4050, 9440, 470, Centre},
-    {"txtBBA", "txtBBH", 4530, 9920, 480, Centre},
-    {"txtPullA", "txtPullH", 5030, 10410, 470, Centre},
-}};
+constexpr int RowHeight = 240;
 
 const std::array<int, 12> BattingTops = {550, 810, 1070, 1320, 1570, 1830, 2090, 2340, 2590, 2850, 3110, 3350};
 const std::array<int, 14> PitchingTops = {4110, 4360, 4600, 4860, 5110, 5370, 5630,
                                           5880, 6130, 6390, 6640, 6900, 7160, 7410};
 
-int battingHeight(int row) { return row == 11 ? 230 : 240; }
-int pitchingHeight(int row) { return row == 2 ? 230 : 240; }
-
-// The away hits column was laid out with three of its cells swapped: the fifth row
-// holds element 7, the sixth element 5, the seventh element 6.
-int battingRow(QStringView name, int index)
+// A block's array names, column by column, without the A or H that names the half.
+struct Block
 {
-    if (name == u"txtHitA") {
-        switch (index) {
-        case 7: return 5;
-        case 5: return 6;
-        case 6: return 7;
-        default: break;
-        }
-    }
-    return index;
+    const char *name;
+    std::array<const char *, 7> columns;
+    std::span<const int> tops; // of rows 1, 2, ...
+};
+
+const std::array<Block, 2> Blocks = {{
+    {"batting", {"txtHitter", "txtHit", "txtRBI", "txt2b", "txt3b", "txtHR", "txtSB"}, BattingTops},
+    {"pitching", {"txtPitcher", "txtR", "txtER", "txtHitP", "txtK", "txtBB", "txtPull"}, PitchingTops},
+}};
+
+// The linescore's inning cells: one row a half, a cell every 480 twips.
+constexpr int InningLeft = 2050;
+constexpr int InningStep = 480;
+constexpr int InningWidth = 465;
+constexpr int InningTopAway = 520;
+constexpr int InningTopHome = 800;
+constexpr int InningHeight = 250;
+constexpr int Innings = 14;
+
+// Where the rules above do not hold. An exception names a field and its element, a
+// name without its half's letter for both halves, or a block and a row of all its columns.
+struct Exception
+{
+    enum Kind { Row, Height, Width };
+
+    const char *name;
+    int index;
+    Kind kind;
+    int value;
+};
+
+const std::array<Exception, 7> Exceptions = {{
+    // The away hits column was laid out with three of its cells swapped: the fifth row
+    // holds element 7, the sixth element 5, the seventh element 6.
+    {"txtHitA", 7, Exception::Row, 5},
+    {"txtHitA", 5, Exception::Row, 6},
+    {"txtHitA", 6, Exception::Row, 7},
+    // A row of each block, and some inning cells, are a little smaller than the rest.
+    {"batting", 11, Exception::Height, 230},
+    {"pitching", 2, Exception::Height, 230},
+    {"txtInn", 14, Exception::Width, 450},
+    {"txtInnA", 7, Exception::Width, 460},
+}};
+
+// The exception's value for the first of the names it matches, or the rule's value.
+int except(Exception::Kind kind, std::initializer_list<QAnyStringView> names, int index, int rule)
+{
+    for (const Exception &e : Exceptions)
+        for (QAnyStringView name : names)
+            if (e.kind == kind && e.index == index && name == QLatin1String(e.name))
+                return e.value;
+    return rule;
 }
 
 struct Single
@@ -97,49 +129,102 @@ const std::array<Single, 18> Singles = {{
     {"txtHitsH2", linescore({9250, 800, 460, 250})},
 }};
 
-std::optional<FieldPlacement> gridPlacement(const std::array<Column, 7> &columns, QStringView name, int index,
-                                            bool batting)
+std::optional<FieldPlacement> gridPlacement(QStringView stem, bool away, QStringView name, int index)
 {
-    for (const Column &c : columns) {
-        const bool away = name == QLatin1String(c.away);
-        if (!away && name != QLatin1String(c.home))
-            continue;
-        const int rows = batting ? 12 : 14;
-        if (index < 1 || index > rows)
-            return std::nullopt;
-        const int row = batting ? battingRow(name, index) : index;
-        const int top = batting ? BattingTops.at(size_t(row - 1)) : PitchingTops.at(size_t(row - 1));
-        const int height = batting ? battingHeight(row) : pitchingHeight(row);
-        FieldPlacement p;
-        p.rect = {away ? c.leftAway : c.leftHome, top, c.width, height};
-        p.alignment = c.alignment;
-        return p;
+    for (const Block &block : Blocks) {
+        for (std::size_t c = 0; c < Columns.size(); ++c) {
+            if (stem != QLatin1String(block.columns[c]))
+                continue;
+            if (index < 1 || index > int(block.tops.size()))
+                return std::nullopt;
+            const QLatin1String blockName(block.name);
+            const int row = except(Exception::Row, {name}, index, index);
+            const int height = except(Exception::Height, {blockName}, row, RowHeight);
+            const Column &column = Columns[c];
+            FieldPlacement p;
+            p.rect = {away ? column.leftAway : column.leftHome, block.tops[std::size_t(row - 1)], column.width, height};
+            p.alignment = column.alignment;
+            return p;
+        }
     }
     return std::nullopt;
 }
 
-std::optional<FieldPlacement> inningCellPlacement(QStringView name, int index)
+std::optional<FieldPlacement> inningCellPlacement(QStringView stem, bool away, QStringView name, int index)
 {
-    const bool away = name == u"txtInnA";
-    if ((!away && name != u"txtInnH") || index < 1 || index > 14)
+    if (stem != u"txtInn" || index < 1 || index > Innings)
         return std::nullopt;
-    int width = 465;
-    if (index == 14)
-        width = 450;
-    else if (away && index == 7)
-        width = 460;
-    return linescore({2050 + 480 * (index - 1), away ? 520 : 800, width, 250});
+    const int width = except(Exception::Width, {name, stem}, index, InningWidth);
+    const int left = InningLeft + InningStep * (index - 1);
+    return linescore({left, away ? InningTopAway : InningTopHome, width, InningHeight});
+}
+
+// One run of the tab order: the named controls, or their elements first to last (down
+// when first > last), one name's elements after another, or row by row when across.
+struct TabRun
+{
+    const char *names; // separated by spaces
+    int first = 0;     // 0: the names are single controls
+    int last = 0;
+    bool across = false;
+};
+
+const std::array<TabRun, 13> TabOrder = {{
+    {"txtTeamA txtTeamH txtRunsA txtRunsH txtHitsA txtHitsH"},
+    {"txtHitterA txtHitterH", 1, 12},
+    {"txtPitcherA txtPitcherH", 1, 14},
+    // The away hits column is visited from its second cell, the first after the third.
+    {"txtHitA", 2, 3},
+    {"txtHitA", 1, 1},
+    {"txtHitA", 4, 12},
+    {"txtHitH", 1, 12},
+    {"txtRA txtERA txtHitPA txtKA txtBBA txtPullA", 1, 14, true},
+    {"txtRH txtERH txtHitPH txtKH txtBBH txtPullH", 1, 14, true},
+    {"txtRBIA txtRBIH txt2bA txt2bH txt3bA txt3bH txtHRA txtHRH txtSBA txtSBH", 1, 12},
+    {"txtNeedHRBIA txtNeedHRBIH txtNeedHA txtNeedHH txtTeamH2 txtTeamA2 txtHitsH2 txtHitsA2 txtRunsH2 txtRunsA2"},
+    {"txtInnH txtInnA", 14, 1},
+    {"txtTeamH3 txtTeamA3 cmdRoll cmdLinescore cmdViewRolls"},
+}};
+
+QStringList tabOrder()
+{
+    QStringList order;
+    for (const TabRun &run : TabOrder) {
+        const QStringList names = QString::fromLatin1(run.names).split(u' ');
+        if (run.first == 0) {
+            order << names;
+            continue;
+        }
+        const int step = run.first <= run.last ? 1 : -1;
+        QList<int> indexes;
+        for (int i = run.first; i != run.last + step; i += step)
+            indexes << i;
+        const auto element = [&](const QString &name, int i) { order << QStringLiteral("%1_%2").arg(name).arg(i); };
+        if (run.across) {
+            for (int i : indexes)
+                for (const QString &name : names)
+                    element(name, i);
+        } else {
+            for (const QString &name : names)
+                for (int i : indexes)
+                    element(name, i);
+        }
+    }
+    return order;
 }
 } // namespace
 
 std::optional<FieldPlacement> scoresheetFieldPlacement(QStringView name, int index)
 {
-    if (auto p = gridPlacement(BattingColumns, name, index, true))
-        return p;
-    if (auto p = gridPlacement(PitchingColumns, name, index, false))
-        return p;
-    if (auto p = inningCellPlacement(name, index))
-        return p;
+    // Array names end in the half's letter: the stem is the column, the letter the half.
+    if (name.endsWith(u'A') || name.endsWith(u'H')) {
+        const QStringView stem = name.chopped(1);
+        const bool away = name.endsWith(u'A');
+        if (auto p = gridPlacement(stem, away, name, index))
+            return p;
+        if (auto p = inningCellPlacement(stem, away, name, index))
+            return p;
+    }
     for (const Single &s : Singles)
         if (name == QLatin1String(s.name))
             return s.placement;
@@ -148,45 +233,6 @@ std::optional<FieldPlacement> scoresheetFieldPlacement(QStringView name, int ind
 
 const QStringList &scoresheetTabOrder()
 {
-    static const QStringList order = [] {
-        QStringList o;
-        const auto single = [&](std::initializer_list<const char *> names) {
-            for (const char *n : names)
-                o << QString::fromLatin1(n);
-        };
-        const auto element = [&](const char *name, int i) { o << QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i); };
-        const auto column = [&](const char *name, int first, int last) {
-            for (int i = first; i <= last; ++i)
-                element(name, i);
-        };
-
-        single({"txtTeamA", "txtTeamH", "txtRunsA", "txtRunsH", "txtHitsA", "txtHitsH"});
-        column("txtHitterA", 1, 12);
-        column("txtHitterH", 1, 12);
-        column("txtPitcherA", 1, 14);
-        column("txtPitcherH", 1, 14);
-        for (int i : {2, 3, 1, 4, 5, 6, 7, 8, 9, 10, 11, 12})
-            element("txtHitA", i);
-        column("txtHitH", 1, 12);
-        static const std::array<std::array<const char *, 6>, 2> pitching = {{
-            {"txtRA", "txtERA", "txtHitPA", "txtKA", "txtBBA", "txtPullA"},
-            {"txtRH", "txtERH", "txtHitPH", "txtKH", "txtBBH", "txtPullH"},
-        }};
-        for (const auto &half : pitching)
-            for (int row = 1; row <= 14; ++row)
-                for (const char *name : half)
-                    element(name, row);
-        for (const char *name : {"txtRBIA", "txtRBIH", "txt2bA", "txt2bH", "txt3bA", "txt3bH", "txtHRA", "txtHRH",
-                                 "txtSBA", "txtSBH"})
-            column(name, 1, 12);
-        single({"txtNeedHRBIA", "txtNeedHRBIH", "txtNeedHA", "txtNeedHH", "txtTeamH2", "txtTeamA2"});
-        single({"txtHitsH2", "txtHitsA2", "txtRunsH2", "txtRunsA2"});
-        for (int i = 14; i >= 1; --i)
-            element("txtInnH", i);
-        for (int i = 14; i >= 1; --i)
-            element("txtInnA", i);
-        single({"txtTeamH3", "txtTeamA3", "cmdRoll", "cmdLinescore", "cmdViewRolls"});
-        return o;
-    }();
+    static const QStringList order = tabOrder();
     return order;
 }

@@ -53,6 +53,13 @@ private Q_SLOTS:
             QVERIFY(qAbs(find<QWidget>(name)->geometry().center().x() - 242) <= 1);
     }
 
+    // The launcher's texts show in the bundled face, which the appearance installed at start-up.
+    void textsInBundledFace()
+    {
+        for (const char *name : {"Label1_0", "Label1_1"})
+            QCOMPARE(QFontInfo(find<QLabel>(name)->font()).family(), QStringLiteral("Liberation Sans"));
+    }
+
     // The title is drawn in red, the prompt in the system's text colour.
     void headingColours()
     {

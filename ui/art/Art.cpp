@@ -1,88 +1,87 @@
 #include "ui/art/Art.h"
 
 #include "ui/art/ArtDrawing.h"
-#include "ui/art/Fonts.h"
 
 #include <QPainter>
+
+#include <array>
 
 namespace Art {
 
 using namespace Drawing;
 
+namespace {
+
+// A picture's natural size and the code that draws it at that size.
+struct PictureInfo
+{
+    Picture picture;
+    QSize size;
+    void (*paint)(QPainter &painter, QSize size);
+};
+
+template <DieShape shape, const QColor &fill>
+void die(QPainter &painter, QSize size)
+{
+    paintDie(painter, size, shape, fill);
+}
+
+template <BoxSet set>
+void boxes(QPainter &painter, QSize size)
+{
+    paintBoxes(painter, size, set);
+}
+
+void naturalIcon(QPainter &painter, QSize size)
+{
+    paintIcon(painter, size.width());
+}
+
+constexpr QSize HexagonSize(31, 36);
+constexpr QSize DiamondSize(36, 38);
+
+// In the order of Picture.
+constexpr std::array<PictureInfo, 13> Pictures = {{
+    {Picture::Icon, {32, 32}, naturalIcon},
+    {Picture::HexRed, HexagonSize, die<DieShape::Hexagon, Red>},
+    {Picture::HexNavy, HexagonSize, die<DieShape::Hexagon, Navy>},
+    {Picture::HexGreen, HexagonSize, die<DieShape::Hexagon, Green>},
+    {Picture::HexWhite, HexagonSize, die<DieShape::Hexagon, White>},
+    {Picture::DiamondRed, DiamondSize, die<DieShape::Diamond, Red>},
+    {Picture::DiamondNavy, DiamondSize, die<DieShape::Diamond, Navy>},
+    {Picture::RollerBoxes, {343, 309}, boxes<BoxSet::Roller>},
+    {Picture::SheetBoxesTop, {327, 90}, boxes<BoxSet::Top>},
+    {Picture::SheetBoxesMiddle, {329, 90}, boxes<BoxSet::Middle>},
+    {Picture::SheetBoxesRuns, {321, 88}, boxes<BoxSet::Runs>},
+    {Picture::Sheet, {730, 518}, paintSheet},
+    {Picture::Linescore, {641, 60}, paintLinescore},
+}};
+
+constexpr bool inPictureOrder()
+{
+    for (std::size_t i = 0; i < Pictures.size(); ++i)
+        if (Pictures[i].picture != Picture(i))
+            return false;
+    return Pictures.back().picture == Picture::Linescore;
+}
+static_assert(inPictureOrder(), "one entry for every picture, in the order of Art::Picture");
+
+const PictureInfo &info(Picture picture)
+{
+    return Pictures.at(std::size_t(picture));
+}
+
+} // namespace
+
 QSize naturalSize(Picture picture)
 {
-    switch (picture) {
-    case Picture::Icon:
-        return {32, 32};
-    case Picture::HexRed:
-    case Picture::HexNavy:
-    case Picture::HexGreen:
-    case Picture::HexWhite:
-        return {31, 36};
-    case Picture::DiamondRed:
-    case Picture::DiamondNavy:
-        return {36, 38};
-    case Picture::RollerBoxes:
-        return {343, 309};
-    case Picture::SheetBoxesTop:
-        return {327, 90};
-    case Picture::SheetBoxesMiddle:
-        return {329, 90};
-    case Picture::SheetBoxesRuns:
-        return {321, 88};
-    case Picture::Sheet:
-        return {730, 518};
-    case Picture::Linescore:
-        return {641, 60};
-    }
-    return {};
+    return info(picture).size;
 }
 
 void paint(QPainter &painter, Picture picture)
 {
-    // The headings need the bundled face; installing is idempotent.
-    Fonts::install();
-    switch (picture) {
-    case Picture::Icon:
-        paintIcon(painter, 32);
-        break;
-    case Picture::HexRed:
-        paintDie(painter, DieShape::Hexagon, Red);
-        break;
-    case Picture::HexNavy:
-        paintDie(painter, DieShape::Hexagon, Navy);
-        break;
-    case Picture::HexGreen:
-        paintDie(painter, DieShape::Hexagon, Green);
-        break;
-    case Picture::HexWhite:
-        paintDie(painter, DieShape::Hexagon, White);
-        break;
-    case Picture::DiamondRed:
-        paintDie(painter, DieShape::Diamond, Red);
-        break;
-    case Picture::DiamondNavy:
-        paintDie(painter, DieShape::Diamond, Navy);
-        break;
-    case Picture::RollerBoxes:
-        paintBoxes(painter, BoxSet::Roller);
-        break;
-    case Picture::SheetBoxesTop:
-        paintBoxes(painter, BoxSet::Top);
-        break;
-    case Picture::SheetBoxesMiddle:
-        paintBoxes(painter, BoxSet::Middle);
-        break;
-    case Picture::SheetBoxesRuns:
-        paintBoxes(painter, BoxSet::Runs);
-        break;
-    case Picture::Sheet:
-        paintSheet(painter);
-        break;
-    case Picture::Linescore:
-        paintLinescore(painter);
-        break;
-    }
+    const PictureInfo &p = info(picture);
+    p.paint(painter, p.size);
 }
 
 QPixmap pixmap(Picture picture, qreal devicePixelRatio)

@@ -11,16 +11,17 @@ class QPainter;
 // text are antialiased.
 namespace Art {
 
+// Each picture's natural size is in the table of pictures in Art.cpp.
 enum class Picture {
-    Icon,                                        // 32 x 32, the program's icon
-    HexRed, HexNavy, HexGreen, HexWhite,         // hexagon die, 31 x 36
-    DiamondRed, DiamondNavy,                     // diamond die, 36 x 38
-    RollerBoxes,                                 // roller `Image1`, 343 x 309 (title + 9 boxes)
-    SheetBoxesTop,                               // scoresheet `Image2`, 327 x 90 (WHO, SCORE, WHERE)
-    SheetBoxesMiddle,                            // scoresheet `Image3`, 329 x 90 (HITS, K, W)
-    SheetBoxesRuns,                              // scoresheet `Image4`, 321 x 88 (three RUNS boxes)
-    Sheet,                                       // scoresheet `Image1`, 730 x 518 (the grid)
-    Linescore,                                   // scoresheet `Image5`, 641 x 60
+    Icon,                                        // the program's icon
+    HexRed, HexNavy, HexGreen, HexWhite,         // hexagon dice
+    DiamondRed, DiamondNavy,                     // diamond dice
+    RollerBoxes,                                 // roller `Image1`: title and 9 boxes
+    SheetBoxesTop,                               // scoresheet `Image2`: WHO, SCORE, WHERE
+    SheetBoxesMiddle,                            // scoresheet `Image3`: HITS, K, W
+    SheetBoxesRuns,                              // scoresheet `Image4`: three RUNS boxes
+    Sheet,                                       // scoresheet `Image1`: the grid
+    Linescore,                                   // scoresheet `Image5`
 };
 
 QSize naturalSize(Picture picture);              // in device-independent pixels

@@ -79,15 +79,15 @@ void paintRow(QPainter &painter, const BoxRow &row)
 
 } // namespace
 
-void paintBoxes(QPainter &painter, BoxSet set)
+void paintBoxes(QPainter &painter, QSize size, BoxSet set)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(QRect(QPoint(0, 0), size), White);
     switch (set) {
     case BoxSet::Roller: {
-        painter.fillRect(QRect(0, 0, 343, 309), White);
         // Title capitals fill pixel rows 9 to 18.
-        centredText(painter, QRect(0, 9, 343, 10), QStringLiteral("QUORVEL ROLLER"), Fonts::font(10.5, true));
+        centredText(painter, QRect(0, 9, size.width(), 10), QStringLiteral("QUORVEL ROLLER"), Fonts::font(10.5, true));
         const std::array<int, 3> columns{13, 123, 233};
         paintRow(painter, whoRow(columns, 30));
         paintRow(painter, hitsRow(columns, 126));
@@ -95,15 +95,12 @@ void paintBoxes(QPainter &painter, BoxSet set)
         break;
     }
     case BoxSet::Top:
-        painter.fillRect(QRect(0, 0, 327, 90), White);
         paintRow(painter, whoRow({9, 119, 229}, 4));
         break;
     case BoxSet::Middle:
-        painter.fillRect(QRect(0, 0, 329, 90), White);
         paintRow(painter, hitsRow({12, 122, 232}, 6));
         break;
     case BoxSet::Runs:
-        painter.fillRect(QRect(0, 0, 321, 88), White);
         paintRow(painter, runsRow({6, 116, 226}, 4));
         break;
     }

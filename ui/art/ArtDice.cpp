@@ -8,20 +8,21 @@ namespace {
 constexpr qreal OutlineWidth = 2.0;
 }
 
-QPolygonF dieOutline(DieShape shape)
+QPolygonF dieOutline(QSize size, DieShape shape)
 {
-    if (shape == DieShape::Hexagon) {
-        // 31 x 36, points at top and bottom. The slanted edges end 8 px from the ends (a
-        // regular hexagon would take 9), which keeps the number label's corners on the fill.
-        return QPolygonF({{15.5, 0}, {31, 7.5}, {31, 28.5}, {15.5, 36}, {0, 28.5}, {0, 7.5}});
-    }
-    // 36 x 38: a rhombus with short vertical sides at mid-height.
-    return QPolygonF({{18, 0}, {36, 16}, {36, 22}, {18, 38}, {0, 22}, {0, 16}});
+    // Both shapes have points at top and bottom and vertical sides between their slants.
+    // The hexagon's slants end 7.5 px from the ends (a regular hexagon would take 9), which
+    // keeps the number label's corners on the fill; the diamond is a rhombus whose short
+    // vertical sides stand at mid-height.
+    const qreal slant = shape == DieShape::Hexagon ? 7.5 : 16;
+    const qreal w = size.width();
+    const qreal h = size.height();
+    return QPolygonF({{w / 2, 0}, {w, slant}, {w, h - slant}, {w / 2, h}, {0, h - slant}, {0, slant}});
 }
 
-void paintDie(QPainter &painter, DieShape shape, const QColor &fill)
+void paintDie(QPainter &painter, QSize size, DieShape shape, const QColor &fill)
 {
-    const QPolygonF outer = dieOutline(shape);
+    const QPolygonF outer = dieOutline(size, shape);
     const QRectF bounds = outer.boundingRect();
 
     painter.save();

@@ -1,11 +1,13 @@
 #pragma once
 
-// Internal to the artwork library: the drawing pieces that Art::paint puts together.
+// Internal to the artwork library: the drawing pieces that Art::paint puts together. Each
+// picture's painter is handed the picture's natural size from Art's table of pictures.
 
 #include <QColor>
 #include <QFont>
 #include <QPolygonF>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QPainter;
@@ -37,14 +39,14 @@ QFont fitted(QFont font, const QString &text, int width);
 QPolygonF inset(const QPolygonF &polygon, qreal distance);
 
 enum class DieShape { Hexagon, Diamond };
-QPolygonF dieOutline(DieShape shape);
-void paintDie(QPainter &painter, DieShape shape, const QColor &fill);
+QPolygonF dieOutline(QSize size, DieShape shape);
+void paintDie(QPainter &painter, QSize size, DieShape shape, const QColor &fill);
 
 enum class BoxSet { Roller, Top, Middle, Runs };
-void paintBoxes(QPainter &painter, BoxSet set);
+void paintBoxes(QPainter &painter, QSize size, BoxSet set);
 
-void paintSheet(QPainter &painter);
-void paintLinescore(QPainter &painter);
+void paintSheet(QPainter &painter, QSize size);
+void paintLinescore(QPainter &painter, QSize size);
 
 // The icon drawn into a square of size logical pixels; small sizes get a simpler seam.
 void paintIcon(QPainter &painter, int size);

@@ -8,9 +8,6 @@ namespace Art::Drawing {
 
 namespace {
 
-constexpr int Width = 641;
-constexpr int Height = 60;
-
 constexpr int NameRight = 128;    // the name column runs from column 0 to this line
 constexpr int InningWidth = 32;
 constexpr int Innings = 14;
@@ -25,11 +22,11 @@ constexpr int SecondRowBottom = 54;
 
 } // namespace
 
-void paintLinescore(QPainter &painter)
+void paintLinescore(QPainter &painter, QSize size)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(0, 0, Width, Height), White);
+    painter.fillRect(QRect(QPoint(0, 0), size), White);
 
     // The header cells are framed from the first inning on; the one over the names is not.
     hline(painter, NameRight, HitsRight, 0);

@@ -11,9 +11,6 @@ namespace Art::Drawing {
 
 namespace {
 
-constexpr int SheetWidth = 730;
-constexpr int SheetHeight = 518;
-
 // The right half is the left half moved right by this much.
 constexpr int HalfOffset = 359;
 
@@ -109,11 +106,11 @@ void paintHalfTexts(QPainter &painter, int dx)
 
 } // namespace
 
-void paintSheet(QPainter &painter)
+void paintSheet(QPainter &painter, QSize size)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(0, 0, SheetWidth, SheetHeight), White);
+    painter.fillRect(QRect(QPoint(0, 0), size), White);
     for (int dx : {0, HalfOffset}) {
         paintGrid(painter, dx);
         paintHalfTexts(painter, dx);

@@ -43,7 +43,6 @@ void install()
 
 QString family()
 {
-    install();
     const QString &registered = registry().family;
     return registered.isEmpty() ? FallbackFamily : registered;
 }

@@ -7,8 +7,10 @@
 // has the same metrics on every system.
 namespace Fonts {
 
-void install();                                  // registers the bundled faces; idempotent; call after QGuiApplication exists
-QString family();                                // the registered family name
+// Registers the bundled faces. Called once at start-up (applyAppearance), after the
+// QGuiApplication exists and before anything is drawn; a second call does nothing.
+void install();
+QString family();                                // the registered family name, or the fallback before install()
 QFont font(double points, bool bold = false, bool underline = false); // pixel size = qRound(points * 96 / 72)
 
 } // namespace Fonts

@@ -7,13 +7,6 @@
 
 #include <functional>
 
-// A QString over a name from the sheet's static name tables: the characters are
-// shared, not copied.
-inline QString staticName(QStringView name)
-{
-    return QString::fromRawData(name.data(), name.size());
-}
-
 // One text slot of the scoresheet. Its text is its value; nothing else is stored.
 // A write that changes the text shows it in the window's control and then runs the
 // field's change handler at once, inside the write, so totals follow every keystroke.

@@ -1,7 +1,7 @@
 #include "scoresheet/FieldArray.h"
 
-FieldArray::FieldArray(QStringView name, const QString &caption, qint16 first, qint16 last, Entry entry)
-    : m_name(staticName(name))
+FieldArray::FieldArray(const QString &name, const QString &caption, qint16 first, qint16 last, Entry entry)
+    : m_name(name)
     , m_caption(caption)
     , m_first(first)
     , m_last(last)

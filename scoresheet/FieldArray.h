@@ -15,7 +15,7 @@ class FieldArray
 public:
     // caption says in plain words what the column is ("away half's batting H column"),
     // for messages.
-    FieldArray(QStringView name, const QString &caption, qint16 first, qint16 last, Entry entry);
+    FieldArray(const QString &name, const QString &caption, qint16 first, qint16 last, Entry entry);
 
     FieldArray(const FieldArray &) = delete;
     FieldArray &operator=(const FieldArray &) = delete;

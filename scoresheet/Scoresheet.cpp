@@ -5,18 +5,18 @@
 #include <algorithm>
 
 Scoresheet::Scoresheet()
-    : m_away(HalfNames::Away, m_state, m_state.pitchHitsA)
-    , m_home(HalfNames::Home, m_state, m_state.pitchHitsH)
+    : m_away(QStringLiteral("away"), u'A', m_state, m_state.pitchHitsA)
+    , m_home(QStringLiteral("home"), u'H', m_state, m_state.pitchHitsH)
 {
     for (Half *half : {&m_away, &m_home}) {
-        for (FieldArray *column : half->arrays()) {
-            m_byName.push_back({column->name(), nullptr, column});
-            for (Field &field : *column)
+        for (FieldArray &column : half->arrays()) {
+            m_byName.push_back({column.name(), nullptr, &column});
+            for (Field &field : column)
                 m_fields.push_back(&field);
         }
-        for (Field *field : half->singles()) {
-            m_byName.push_back({field->name(), field, nullptr});
-            m_fields.push_back(field);
+        for (Field &field : half->singles()) {
+            m_byName.push_back({field.name(), &field, nullptr});
+            m_fields.push_back(&field);
         }
     }
     std::sort(m_byName.begin(), m_byName.end(),

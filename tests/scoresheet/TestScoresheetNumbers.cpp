@@ -156,7 +156,7 @@ void TestScoresheetNumbers::columnSum()
 {
     QFETCH(QStringList, texts);
     QFETCH(int, sum);
-    FieldArray column(u"txtRA", QStringLiteral("test column"), 0, 14, Entry::Typed);
+    FieldArray column(QStringLiteral("txtRA"), QStringLiteral("test column"), 0, 14, Entry::Typed);
     column[0].write(u"99"); // element 0 is never part of a 1.. sum
     for (int i = 0; i < texts.size(); ++i)
         column[i + 1].write(texts[i]);
@@ -165,7 +165,7 @@ void TestScoresheetNumbers::columnSum()
 
 void TestScoresheetNumbers::columnSumOverflow()
 {
-    FieldArray column(u"txtHitA", QStringLiteral("away half's batting H column"), 1, 12, Entry::Typed);
+    FieldArray column(QStringLiteral("txtHitA"), QStringLiteral("away half's batting H column"), 1, 12, Entry::Typed);
     column[1].write(u"30000");
     column[2].write(u"2768");
     column[3].write(u"-5000"); // would bring it back, but the check is per element

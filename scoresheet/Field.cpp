@@ -7,6 +7,7 @@
 Field::Field(const QString &name, qint16 index, bool arrayElement, Entry entry, QStringView initialText)
     : m_name(name)
     , m_text(initialText.isNull() ? QString() : QString::fromRawData(initialText.data(), initialText.size()))
+    , m_initialText(initialText)
     , m_index(index)
     , m_arrayElement(arrayElement)
     , m_entry(entry)
@@ -24,11 +25,22 @@ void Field::write(QStringView text)
 {
     if (QStringView(m_text) == text)
         return;
+    replace(text);
+    if (m_handler)
+        m_handler(m_index);
+}
+
+void Field::restoreText(QStringView text)
+{
+    if (QStringView(m_text) != text)
+        replace(text);
+}
+
+void Field::replace(QStringView text)
+{
     assign(text);
     if (m_view)
         m_view(m_text);
-    if (m_handler)
-        m_handler(m_index);
 }
 
 // Copies into the field's own buffer when it is big enough, so that the totals

@@ -32,11 +32,17 @@ public:
     QString objectName() const;
     Entry entry() const { return m_entry; }
     const QString &text() const { return m_text; }
+    // The text the field has on a new sheet.
+    QStringView initialText() const { return m_initialText; }
 
     // Replaces the text if it differs, then calls the view and the change handler.
     // Whatever the handler throws (an overflow) leaves through here; the new text stays.
     void write(QStringView text);
     void write(const QString &text) { write(QStringView(text)); }
+
+    // Puts back a text kept from earlier (an opened game): replaces the text if it
+    // differs and calls the view, but runs no change handler, so nothing is recomputed.
+    void restoreText(QStringView text);
 
     // The window's hook: called on every real change, before the handler runs.
     void setView(View view) { m_view = std::move(view); }
@@ -44,10 +50,13 @@ public:
     void setHandler(Handler handler) { m_handler = std::move(handler); }
 
 private:
+    // Takes the text and shows it in the window.
+    void replace(QStringView text);
     void assign(QStringView text);
 
     QString m_name;
     QString m_text;
+    QStringView m_initialText; // the sheet's static name tables hold it, like the names
     View m_view;
     Handler m_handler;
     qint16 m_index;

@@ -3,6 +3,7 @@
 #include "scoresheet/FieldLookupError.h"
 
 #include <algorithm>
+#include <utility>
 
 Scoresheet::Scoresheet()
     : m_away(QStringLiteral("away"), u'A', m_state, m_state.pitchHitsA)
@@ -60,6 +61,11 @@ Field &Scoresheet::field(QAnyStringView name)
 }
 
 Field *Scoresheet::findControl(QStringView objectName)
+{
+    return const_cast<Field *>(std::as_const(*this).findControl(objectName));
+}
+
+const Field *Scoresheet::findControl(QStringView objectName) const
 {
     const auto it = std::lower_bound(m_byName.begin(), m_byName.end(), objectName,
                                      [](const NameEntry &entry, QStringView key) { return entry.name < key; });

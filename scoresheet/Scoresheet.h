@@ -38,6 +38,7 @@ public:
     // By the control's object name ("txtHitA_7", "txtTeamA"); null when the sheet
     // has no such field. For names that come from outside the program.
     Field *findControl(QStringView objectName);
+    const Field *findControl(QStringView objectName) const;
 
     // Every field, hidden ones included: the away half's, then the home half's.
     const std::vector<Field *> &fields() const { return m_fields; }

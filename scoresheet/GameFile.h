@@ -1,0 +1,71 @@
+#pragma once
+
+#include "scoresheet/SheetState.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QJsonArray>
+#include <QMap>
+#include <QString>
+
+#include <optional>
+
+class Scoresheet;
+
+// What a saved game holds of a sheet: the texts that differ from a new sheet's, by
+// control name ("txtHitA_7"), and the integers the arithmetic carries. Computed fields
+// are kept too: the pull counters depend on the order of earlier edits, so an opened
+// game puts the texts back as they were instead of recomputing them.
+struct GameSnapshot
+{
+    QMap<QString, QString> texts;
+    SheetState state;
+
+    static GameSnapshot capture(const Scoresheet &sheet);
+    // Gives every field its kept text (a field not listed gets its new-sheet text) and
+    // then the state, without running a single change handler. Names the sheet does
+    // not have are passed over; parse lets none through.
+    void restore(Scoresheet &sheet) const;
+
+    bool operator==(const GameSnapshot &) const = default;
+};
+
+// A game file as read: the snapshot and what came with it, or why it was refused.
+struct OpenedGame
+{
+    std::optional<GameSnapshot> snapshot;
+    QJsonArray rolls; // kept as found; empty when the file has none
+    QDateTime saved;
+    QString program;
+    QString error; // one sentence for the user, empty when the game opened
+
+    bool ok() const { return snapshot.has_value(); }
+};
+
+// A saved game: one UTF-8 JSON object with the keys format ("quorvel-game"), version,
+// saved (ISO 8601 with the offset), program, fields (control name to text), state
+// (PitchHitsA, PitchHitsH, CurrentRow) and, optionally, rolls.
+namespace GameFile {
+
+inline constexpr int Version = 1;
+inline constexpr qsizetype MaxBytes = 1024 * 1024;
+// The window's line edits set no maximum length of their own, so one limit serves
+// every field; a window that caps its controls should use this one.
+inline constexpr qsizetype MaxTextLength = 255;
+
+QString extension(); // ".quorvel"
+
+// rolls is written only when it holds something.
+QByteArray serialize(const GameSnapshot &snapshot, const QString &programVersion, const QDateTime &saved,
+                     const QJsonArray &rolls = {});
+
+// Reads and checks a whole file against the fields of shape; touches no sheet. The
+// error sentence does not name the file: the caller puts its name in front.
+OpenedGame parse(const QByteArray &bytes, const Scoresheet &shape);
+
+// "<away> at <home> <yyyy-mm-dd>.quorvel", with "Away" and "Home" for blank names and
+// "-" for every character a file name may not hold on Windows or Linux.
+QString suggestedName(const QString &away, const QString &home, QDate date);
+
+} // namespace GameFile

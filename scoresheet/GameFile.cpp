@@ -3,7 +3,9 @@
 #include "scoresheet/Half.h"
 #include "scoresheet/Scoresheet.h"
 
+#include <QFile>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
@@ -253,4 +255,34 @@ QString GameFile::suggestedName(const QString &away, const QString &home, QDate 
     return QStringLiteral("%1 at %2 %3%4")
         .arg(fileNamePart(away, QStringLiteral("Away")), fileNamePart(home, QStringLiteral("Home")),
              date.toString(Qt::ISODate), extension());
+}
+
+OpenedGame GameFile::load(const QString &path, const Scoresheet &shape)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        OpenedGame refused;
+        refused.error = QStringLiteral("The file could not be read: %1.").arg(file.errorString());
+        return refused;
+    }
+    // One byte more than allowed is enough to know the file is too large.
+    const QByteArray bytes = file.read(MaxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        OpenedGame refused;
+        refused.error = QStringLiteral("The file could not be read: %1.").arg(file.errorString());
+        return refused;
+    }
+    return parse(bytes, shape);
+}
+
+bool GameFile::writeFile(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
 }

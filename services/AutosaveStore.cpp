@@ -1,0 +1,110 @@
+#include "services/AutosaveStore.h"
+
+#include "scoresheet/GameFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QStandardPaths>
+
+AutosaveStore::AutosaveStore(QString folder)
+    : m_folder(std::move(folder))
+{
+}
+
+AutosaveStore::~AutosaveStore() = default;
+
+QString AutosaveStore::defaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/autosave");
+}
+
+QString AutosaveStore::path(const QString &name) const
+{
+    return QStringLiteral("%1/sheet-%2-%3").arg(m_folder).arg(m_slot).arg(name);
+}
+
+bool AutosaveStore::claim(QString *error)
+{
+    if (isClaimed())
+        return true;
+    if (!QDir().mkpath(m_folder)) {
+        if (error)
+            *error = QStringLiteral("the folder could not be made");
+        return false;
+    }
+    for (int slot = 1; slot <= MaxSlots; ++slot) {
+        auto lock = std::make_unique<QLockFile>(QStringLiteral("%1/sheet-%2.lock").arg(m_folder).arg(slot));
+        // A lock whose program is gone is taken over at once.
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            m_slot = slot;
+            m_lock = std::move(lock);
+            return true;
+        }
+        if (lock->error() == QLockFile::PermissionError) {
+            if (error)
+                *error = QStringLiteral("the folder is not writable");
+            return false;
+        }
+    }
+    if (error)
+        *error = QStringLiteral("%1 other copies of the program hold every autosave slot").arg(MaxSlots);
+    return false;
+}
+
+bool AutosaveStore::hasUnfinishedSheet() const
+{
+    return isClaimed() && QFile::exists(path(QStringLiteral("open.marker")))
+        && QFile::exists(unfinishedPath());
+}
+
+void AutosaveStore::keepUnfinishedAsLast()
+{
+    if (!hasUnfinishedSheet())
+        return;
+    QFile::remove(lastPath());
+    QFile::rename(unfinishedPath(), lastPath());
+    QFile::remove(path(QStringLiteral("open.marker")));
+}
+
+bool AutosaveStore::markOpen(QString *error)
+{
+    if (!isClaimed())
+        return false;
+    QFile marker(path(QStringLiteral("open.marker")));
+    if (!marker.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = marker.errorString();
+        return false;
+    }
+    return true;
+}
+
+void AutosaveStore::markClosed()
+{
+    if (!isClaimed())
+        return;
+    QFile::remove(unfinishedPath());
+    QFile::remove(path(QStringLiteral("open.marker")));
+}
+
+bool AutosaveStore::writeOpen(const QByteArray &bytes, QString *error)
+{
+    if (!isClaimed()) {
+        if (error)
+            *error = QStringLiteral("no autosave slot could be taken");
+        return false;
+    }
+    return GameFile::writeFile(unfinishedPath(), bytes, error);
+}
+
+bool AutosaveStore::writeLast(const QByteArray &bytes, QString *error)
+{
+    if (!isClaimed()) {
+        if (error)
+            *error = QStringLiteral("no autosave slot could be taken");
+        return false;
+    }
+    return GameFile::writeFile(lastPath(), bytes, error);
+}

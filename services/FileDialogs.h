@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The dialogs that choose a game file. Windows ask through this so that tests can
+// answer without a dialog ever blocking.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+
+    // The file to open, starting in folder; empty when the user cancelled.
+    virtual QString openGame(QWidget *parent, const QString &folder) = 0;
+
+    // Where to save, starting from the suggested full path; empty when the user cancelled.
+    virtual QString saveGame(QWidget *parent, const QString &suggestedPath) = 0;
+};

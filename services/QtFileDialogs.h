@@ -1,0 +1,11 @@
+#pragma once
+
+#include "services/FileDialogs.h"
+
+// Qt's file dialogs, filtered to game files.
+class QtFileDialogs final : public FileDialogs
+{
+public:
+    QString openGame(QWidget *parent, const QString &folder) override;
+    QString saveGame(QWidget *parent, const QString &suggestedPath) override;
+};

@@ -3,6 +3,7 @@
 #include "ui/LauncherWindow.h"
 #include "ui/RollerWindow.h"
 #include "ui/ScoresheetWindow.h"
+#include "ui/GameKeeper.h"
 #include "ui/RollWindow.h"
 
 Navigator::Navigator(WindowContext &context, std::function<void()> endProgram)
@@ -20,9 +21,23 @@ Navigator::~Navigator()
     }
 }
 
-void Navigator::start()
+void Navigator::start(const QString &gameFile)
 {
-    showLauncher();
+    if (gameFile.isEmpty()) {
+        showLauncher();
+        return;
+    }
+    // A game named on the command line opens in the scoresheet; one that cannot be
+    // opened is explained (by the scoresheet) and the launcher comes instead.
+    auto *scoresheet = new ScoresheetWindow(m_context);
+    if (!scoresheet->gameKeeper().openFile(gameFile)) {
+        delete scoresheet;
+        showLauncher();
+        return;
+    }
+    connect(scoresheet, &RollWindow::closed, this, &Navigator::showLauncher);
+    m_current = scoresheet;
+    scoresheet->show();
 }
 
 void Navigator::showLauncher()

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -20,8 +21,8 @@ public:
     Navigator(WindowContext &context, std::function<void()> endProgram);
     ~Navigator() override;
 
-    // Start-up: shows the launcher.
-    void start();
+    // Start-up: shows the launcher, or the scoresheet with gameFile opened in it.
+    void start(const QString &gameFile = {});
 
     // The window that is loaded now (null once the program has ended).
     QWidget *current() const { return m_current; }

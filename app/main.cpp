@@ -2,7 +2,9 @@
 #include "roll/ClockRandomSource.h"
 #include "roll/SoundSetting.h"
 #include "roll/Timer.h"
+#include "services/AutosaveStore.h"
 #include "services/QtDocumentOpener.h"
+#include "services/QtFileDialogs.h"
 #include "services/QtPrinter.h"
 #include "services/QtPrompter.h"
 #include "services/QtSoundPlayer.h"
@@ -10,13 +12,26 @@
 #include "ui/WindowContext.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorvel"));
+    QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
     applyAppearance(app);
     // The navigation decides when the program ends, not the last window to close.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser options;
+    options.setApplicationDescription(QCoreApplication::translate("main", "Dice and scoresheet for Quorvel."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(QStringLiteral("game"),
+                                  QCoreApplication::translate("main", "A saved game (.quorvel) to open."),
+                                  QStringLiteral("[game]"));
+    options.process(app);
 
     SoundSetting soundSetting;
     SystemClock clock;
@@ -25,11 +40,16 @@ int main(int argc, char *argv[])
     QtDocumentOpener documents;
     QtPrompter prompter;
     QtPrinter printer;
+    QtFileDialogs dialogs;
     QtTimerFactory timers;
-    WindowContext context{soundSetting, random, sound, documents, prompter, printer, timers,
-                          QCoreApplication::applicationDirPath()};
+    AutosaveStore autosave(AutosaveStore::defaultFolder());
+    // Without a slot the scoresheet says so when it opens; the program runs on.
+    autosave.claim(nullptr);
+    WindowContext context{soundSetting, random,  sound, documents, prompter, printer, dialogs,
+                          timers,       QCoreApplication::applicationDirPath(), &autosave};
 
     Navigator navigator(context, [] { QCoreApplication::quit(); });
-    navigator.start();
+    const QStringList games = options.positionalArguments();
+    navigator.start(games.isEmpty() ? QString() : games.constFirst());
     return QApplication::exec();
 }

@@ -1,20 +1,28 @@
 #include "ui/ScoresheetWindow.h"
 
+#include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "scoresheet/ScoresheetOverflow.h"
 #include "services/Printer.h"
 #include "services/Prompter.h"
 #include "ui/Appearance.h"
+#include "ui/GameKeeper.h"
 #include "ui/LockedValidator.h"
 #include "ui/ScoresheetLayout.h"
+#include "ui/SheetEdit.h"
 #include "ui/WindowContext.h"
 #include "ui/art/ArtPicture.h"
 #include "ui/art/Fonts.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace G = ScoresheetGeometry;
 
@@ -32,6 +40,7 @@ QWidget *makePanel(QWidget *parent, const QString &objectName, const TwipRect &r
 ScoresheetWindow::ScoresheetWindow(WindowContext &context, QWidget *parent)
     : RollWindow(context, QStringLiteral("frmScoresheet"), tr("Scoresheet"), parent)
     , m_sheet(std::make_unique<Scoresheet>())
+    , m_history(new QUndoStack(this))
 {
     // A maximized window only shows more of the white paper; the sheet stays at the top left.
     m_client = makeClientArea(toPixels(G::ClientArea).size());
@@ -40,9 +49,16 @@ ScoresheetWindow::ScoresheetWindow(WindowContext &context, QWidget *parent)
     paper.setColor(QPalette::ButtonText, Qt::black);
     m_client->setPalette(paper);
 
+    m_keeper = new GameKeeper(context, *m_sheet, *m_history, this);
     buildSheet(m_client);
     buildMenus();
     applyTabOrder();
+
+    // Keystrokes merge into one step until the focus moves on.
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingRun; });
+    connect(m_history, &QUndoStack::indexChanged, m_keeper, &GameKeeper::sheetChanged);
+    connect(m_history, &QUndoStack::cleanChanged, this, &ScoresheetWindow::showTitle);
+    connect(m_keeper, &GameKeeper::filePathChanged, this, &ScoresheetWindow::showTitle);
 
     resize(sizeHint());
     centreOnScreen(this);
@@ -111,9 +127,10 @@ QLineEdit *ScoresheetWindow::bindField(Field &field, QWidget *sheetParent, QWidg
 
     if (field.entry() == Entry::Typed) {
         // One edit, one write: the cascade runs inside it.
-        connect(edit, &QLineEdit::textEdited, this, [this, &field](const QString &text) {
-            guarded([&] { field.write(text); });
-        });
+        connect(edit, &QLineEdit::textEdited, this, [this, &field](const QString &text) { typeInto(field, text); });
+        // The sheet keeps the one history of edits: the line edit's own undo stays out of it.
+        edit->installEventFilter(this);
+        edit->setMaxLength(int(GameFile::MaxTextLength));
         // What the sheet writes shows at once. The control that was typed into already
         // holds the text, and setText() would only move its caret.
         field.setView([edit](const QString &text) {
@@ -131,16 +148,41 @@ QLineEdit *ScoresheetWindow::bindField(Field &field, QWidget *sheetParent, QWidg
 void ScoresheetWindow::buildMenus()
 {
     QMenu *file = addMenu(QStringLiteral("mnuFile"), tr("&File"));
-    QAction *reset = file->addAction(tr("&Reset Scoresheet"));
-    reset->setObjectName(QStringLiteral("mnuReset"));
-    QAction *print = file->addAction(tr("&Print Scoresheet"));
-    print->setObjectName(QStringLiteral("mnuPrint"));
-    QAction *exitItem = file->addAction(tr("E&xit"));
-    exitItem->setObjectName(QStringLiteral("mnuExit"));
-    // The menu items press the hidden buttons, where the commands' work lives.
-    connect(reset, &QAction::triggered, m_cmdReset, &QPushButton::click);
-    connect(print, &QAction::triggered, m_cmdPrint, &QPushButton::click);
-    connect(exitItem, &QAction::triggered, this, &ScoresheetWindow::confirmExit);
+    // A command from a menu ends the typing step that was going on.
+    const auto addCommand = [this](QMenu *menu, const char *objectName, const QString &text,
+                                   const QList<QKeySequence> &keys, std::function<void()> command) {
+        QAction *item = menu->addAction(text);
+        item->setObjectName(QLatin1String(objectName));
+        item->setShortcuts(keys);
+        connect(item, &QAction::triggered, this, [this, command = std::move(command)] {
+            ++m_typingRun;
+            command();
+        });
+        return item;
+    };
+    addCommand(file, "mnuOpen", tr("&Open Game..."), {QKeySequence::Open}, [this] { m_keeper->openGame(); });
+    addCommand(file, "mnuSave", tr("&Save Game"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { m_keeper->save(); });
+    addCommand(file, "mnuSaveAs", tr("Save Game &As..."), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+               [this] { m_keeper->saveAs(); });
+    file->addSeparator();
+    // These two press the hidden buttons, where the commands' work lives.
+    addCommand(file, "mnuReset", tr("&Reset Scoresheet"), {}, [this] { m_cmdReset->click(); });
+    addCommand(file, "mnuPrint", tr("&Print Scoresheet"), {}, [this] { m_cmdPrint->click(); });
+    file->addSeparator();
+    addCommand(file, "mnuRecover", tr("Re&cover Last Sheet"), {}, [this] { m_keeper->recoverLastSheet(); });
+    file->addSeparator();
+    addCommand(file, "mnuExit", tr("E&xit"), {}, [this] { confirmExit(); });
+
+    QMenu *edit = addMenu(QStringLiteral("mnuEdit"), tr("&Edit"));
+    QAction *undo = m_history->createUndoAction(edit, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction *redo = m_history->createRedoAction(edit, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addActions({undo, redo});
+    // The typing step in hand closes before it is undone.
+    connect(undo, &QAction::triggered, this, [this] { ++m_typingRun; });
 
     addSoundMenu();
 
@@ -175,11 +217,71 @@ template <typename Write> void ScoresheetWindow::guarded(Write &&write)
     }
 }
 
+void ScoresheetWindow::typeInto(Field &field, const QString &text)
+{
+    SheetChangeRecorder recorder(*m_sheet);
+    guarded([&] { field.write(text); });
+    record(new SheetEdit(*m_sheet, tr("Typing in %1").arg(describeField(field)), recorder, &field, m_typingRun));
+}
+
 void ScoresheetWindow::resetSheet()
 {
+    ++m_typingRun;
+    SheetChangeRecorder recorder(*m_sheet);
     guarded([this] {
         m_sheet->reset([this] { return context().prompter.askYesNo(this, Scoresheet::resetQuestion()); });
     });
+    record(new SheetEdit(*m_sheet, tr("Reset Scoresheet"), recorder));
+}
+
+void ScoresheetWindow::record(SheetEdit *step)
+{
+    if (step->isEmpty()) {
+        delete step;
+        return;
+    }
+    // The stack tells the autosave of every push, a merged keystroke too.
+    m_history->push(step);
+}
+
+void ScoresheetWindow::showTitle()
+{
+    const QString path = m_keeper->filePath();
+    setWindowFilePath(path);
+    setWindowTitle(path.isEmpty() ? tr("Scoresheet") : QFileInfo(path).fileName() + QStringLiteral("[*]"));
+    setWindowModified(!path.isEmpty() && !m_history->isClean());
+}
+
+bool ScoresheetWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl+Z and its kin in a field go to the sheet's Undo and Redo, not the field's own.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)
+            || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)) {
+            // Unaccepted, the override lets the window's shortcuts have the keys.
+            event->ignore();
+            return true;
+        }
+    }
+    return RollWindow::eventFilter(watched, event);
+}
+
+void ScoresheetWindow::showEvent(QShowEvent *event)
+{
+    RollWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        // After the window is up, so that a question stands in front of it.
+        QMetaObject::invokeMethod(m_keeper, &GameKeeper::windowShown, Qt::QueuedConnection);
+    }
+}
+
+void ScoresheetWindow::closeEvent(QCloseEvent *event)
+{
+    m_keeper->windowClosing();
+    RollWindow::closeEvent(event);
 }
 
 void ScoresheetWindow::showLinescore()

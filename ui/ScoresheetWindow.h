@@ -2,12 +2,16 @@
 
 #include "ui/RollWindow.h"
 
+#include <functional>
 #include <memory>
 
 class Field;
+class GameKeeper;
 class QLineEdit;
 class QPushButton;
+class QUndoStack;
 class Scoresheet;
+class SheetEdit;
 
 // The electronic scoresheet of one game: the sheet with its fields over the printed
 // grid, and below it either the roll panel (Frame2) or the linescore (Frame1). Every
@@ -22,6 +26,13 @@ public:
     ~ScoresheetWindow() override;
 
     Scoresheet &sheet() { return *m_sheet; }
+    GameKeeper &gameKeeper() { return *m_keeper; }
+    QUndoStack &history() { return *m_history; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildSheet(QWidget *client);
@@ -29,6 +40,10 @@ private:
     QLineEdit *bindField(Field &field, QWidget *sheetParent, QWidget *linescoreParent);
     void applyTabOrder();
 
+    // One edit of a field by the user, with its cascade, as one step of the history.
+    void typeInto(Field &field, const QString &text);
+    void record(SheetEdit *step);
+    void showTitle();
     void resetSheet();
     void printSheet();
     void showLinescore();
@@ -38,6 +53,10 @@ private:
     template <typename Write> void guarded(Write &&write);
 
     std::unique_ptr<Scoresheet> m_sheet;
+    QUndoStack *m_history;
+    GameKeeper *m_keeper = nullptr;
+    quint64 m_typingRun = 0; // keystrokes of one run merge into one step
+    bool m_shownOnce = false;
     QWidget *m_client = nullptr;
     QWidget *m_frame1 = nullptr;
     QWidget *m_frame2 = nullptr;

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+class AutosaveStore;
 class DocumentOpener;
+class FileDialogs;
 class Printer;
 class Prompter;
 class RandomSource;
@@ -20,6 +22,8 @@ struct WindowContext
     DocumentOpener &documents;
     Prompter &prompter;
     Printer &printer;
+    FileDialogs &dialogs;
     TimerFactory &timers;
     QString programDir; // the executable's folder, without a separator at its end
+    AutosaveStore *autosave = nullptr; // where the scoresheet keeps its sheet; none: it is not kept
 };

@@ -1,4 +1,6 @@
 #include "app/Navigator.h"
+#include "scoresheet/GameFile.h"
+#include "scoresheet/Scoresheet.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
 #include "ui/RollerWindow.h"
@@ -6,6 +8,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -124,6 +127,34 @@ private Q_SLOTS:
         QVERIFY(m_ctx->soundSetting.isOn());
         QVERIFY(current()->findChild<QAction *>("mnuOn")->isChecked());
         QVERIFY(!current()->findChild<QAction *>("mnuOff")->isChecked());
+    }
+
+    // A game named at start opens in the scoresheet, and closing it leads to the launcher;
+    // a file that is no game is explained and the launcher comes instead.
+    void startWithGame()
+    {
+        QTemporaryDir dir;
+        Scoresheet sheet;
+        sheet.field("txtTeamA").write(QStringLiteral("Owls"));
+        const QString game = dir.filePath(QStringLiteral("owls.quorvel"));
+        QVERIFY(GameFile::writeFile(game, GameFile::serialize(GameSnapshot::capture(sheet), {}, QDateTime::currentDateTime()), nullptr));
+        m_nav.reset();
+        flushDeletes();
+
+        m_nav = std::make_unique<Navigator>(m_ctx->context, [this] { ++m_ends; });
+        m_nav->start(game);
+        QCOMPARE(loadedWindows(), QStringList{"frmScoresheet"});
+        QCOMPARE(current()->findChild<QLineEdit *>("txtTeamA3")->text(), QStringLiteral("Owls"));
+        closeBox();
+        QCOMPARE(loadedWindows(), QStringList{"frmMain"});
+
+        m_nav = std::make_unique<Navigator>(m_ctx->context, [this] { ++m_ends; });
+        flushDeletes();
+        m_nav->start(dir.filePath(QStringLiteral("missing.quorvel")));
+        flushDeletes();
+        QCOMPARE(loadedWindows(), QStringList{"frmMain"});
+        QCOMPARE(m_ctx->prompter.messages.size(), 1);
+        QVERIFY(m_ctx->prompter.messages.first().contains(QStringLiteral("missing.quorvel")));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "roll/RandomSource.h"
 #include "roll/Timer.h"
 #include "services/DocumentOpener.h"
+#include "services/FileDialogs.h"
 #include "services/Printer.h"
 #include "services/Prompter.h"
 #include "roll/SoundPlayer.h"
@@ -170,4 +171,25 @@ public:
     std::vector<QImage> images;
     bool fail = false;
     QString failure = QStringLiteral("No printer is installed.");
+};
+
+// Answers the file dialogs with the paths it was given (empty: cancelled) and records
+// where each dialog started.
+class FakeFileDialogs final : public FileDialogs
+{
+public:
+    QString openGame(QWidget *, const QString &folder) override
+    {
+        openFolders << folder;
+        return openAnswer;
+    }
+    QString saveGame(QWidget *, const QString &suggestedPath) override
+    {
+        suggestedPaths << suggestedPath;
+        return saveAnswer;
+    }
+    QString openAnswer;
+    QString saveAnswer;
+    QStringList openFolders;
+    QStringList suggestedPaths;
 };

@@ -5,6 +5,7 @@
 
 #include "roll/ClockRandomSource.h"
 #include "roll/SoundSetting.h"
+#include "services/AutosaveStore.h"
 #include "support/Fakes.h"
 #include "ui/WindowContext.h"
 
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QWidget>
 
 // Random and Timers are the user's choice: scripted draws and timers ticked by hand
@@ -24,9 +26,14 @@ template <typename Random, typename Timers> struct BasicTestContext
     FakeDocumentOpener documents;
     FakePrompter prompter;
     FakePrinter printer;
+    FakeFileDialogs dialogs;
     Timers timers;
-    WindowContext context{soundSetting, random, sound, documents, prompter, printer, timers,
-                          QStringLiteral("/opt/quorvel")};
+    // Every context keeps its sheets in a folder of its own, gone with it.
+    QTemporaryDir dataFolder;
+    AutosaveStore autosave{dataFolder.filePath(QStringLiteral("autosave"))};
+    bool autosaveClaimed = autosave.claim(nullptr);
+    WindowContext context{soundSetting, random, sound, documents, prompter, printer, dialogs, timers,
+                          QStringLiteral("/opt/quorvel"), &autosave};
 };
 
 // The system clock's random source, made in one piece.

@@ -99,17 +99,26 @@ private Q_SLOTS:
         QVERIFY(!find<QAction>("mnuOff")->isChecked());
     }
 
-    // Menus stand in order with the captions of the sheet's commands and no shortcut keys.
+    // Menus stand in order with the captions of the sheet's commands and their shortcut keys.
     void menus()
     {
         QStringList titles;
         for (QAction *a : m_window->menuBar()->actions())
             titles << a->text().remove(QLatin1Char('&'));
-        QCOMPARE(titles, (QStringList{"File", "Sound", "Help"}));
+        QCOMPARE(titles, (QStringList{"File", "Edit", "Sound", "Help"}));
         QStringList file;
         for (QAction *a : find<QMenu>("mnuFile")->actions())
-            file << a->objectName() + ':' + a->text().remove(QLatin1Char('&'));
-        QCOMPARE(file, (QStringList{"mnuReset:Reset Scoresheet", "mnuPrint:Print Scoresheet", "mnuExit:Exit"}));
+            file << a->objectName() + ':' + a->text().remove(QLatin1Char('&')) + ':'
+                    + a->shortcut().toString(QKeySequence::PortableText);
+        QCOMPARE(file, (QStringList{"mnuOpen:Open Game...:Ctrl+O", "mnuSave:Save Game:Ctrl+S",
+                                    "mnuSaveAs:Save Game As...:Ctrl+Shift+S", "::", "mnuReset:Reset Scoresheet:",
+                                    "mnuPrint:Print Scoresheet:", "::", "mnuRecover:Recover Last Sheet:", "::",
+                                    "mnuExit:Exit:"}));
+        QStringList edit;
+        for (QAction *a : find<QMenu>("mnuEdit")->actions())
+            edit << a->objectName() + ':' + a->shortcut().toString(QKeySequence::PortableText);
+        QCOMPARE(edit, (QStringList{"mnuUndo:Ctrl+Z", "mnuRedo:Ctrl+Shift+Z"}));
+        QCOMPARE(find<QAction>("mnuRedo")->shortcuts().size(), 2);
         QCOMPARE(find<QAction>("mnuRules")->text().remove(QLatin1Char('&')), QStringLiteral("View Rules"));
     }
 
@@ -361,9 +370,11 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
         QtPrinter pdf(file);
         delete m_window.data();
-        WindowContext context{m_ctx->soundSetting, m_ctx->random, m_ctx->sound, m_ctx->documents, m_ctx->prompter, pdf,
-                              m_ctx->timers, m_ctx->context.programDir};
-        m_window = new ScoresheetWindow(context);
+        const WindowContext &context = m_ctx->context;
+        WindowContext printing{context.soundSetting, context.random, context.sound, context.documents,
+                               context.prompter, pdf, context.dialogs, context.timers, context.programDir,
+                               context.autosave};
+        m_window = new ScoresheetWindow(printing);
         m_window->show();
         trigger("mnuPrint");
         QVERIFY(m_ctx->prompter.messages.isEmpty());

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Quorvel Companion and runs every test, headless.
+# Checks the formatting of the C++ sources, builds Quorvel Companion and runs every test, headless.
 #   ./test.sh             the normal build, in build/
 #   ./test.sh --sanitize  the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize/
 set -euo pipefail
@@ -17,6 +17,7 @@ case "${1:-}" in
 esac
 
 ./scripts/install-deps
+./scripts/check-format
 generator=()
 command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
 [ -f "$build_dir/CMakeCache.txt" ] && generator=()

@@ -1,10 +1,10 @@
 #include "app/Navigator.h"
 
+#include "ui/GameKeeper.h"
 #include "ui/LauncherWindow.h"
+#include "ui/RollWindow.h"
 #include "ui/RollerWindow.h"
 #include "ui/ScoresheetWindow.h"
-#include "ui/GameKeeper.h"
-#include "ui/RollWindow.h"
 
 Navigator::Navigator(WindowContext &context, std::function<void()> endProgram)
     : m_context(context)

@@ -45,8 +45,10 @@ int main(int argc, char *argv[])
     AutosaveStore autosave(AutosaveStore::defaultFolder());
     // Without a slot the scoresheet says so when it opens; the program runs on.
     autosave.claim(nullptr);
-    WindowContext context{soundSetting, random,  sound, documents, prompter, printer, dialogs,
-                          timers,       QCoreApplication::applicationDirPath(), &autosave};
+    WindowContext context{soundSetting, random,   sound,
+                          documents,    prompter, printer,
+                          dialogs,      timers,   QCoreApplication::applicationDirPath(),
+                          &autosave};
 
     Navigator navigator(context, [] { QCoreApplication::quit(); });
     const QStringList games = options.positionalArguments();

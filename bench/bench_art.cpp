@@ -25,10 +25,22 @@ void paintPicture(benchmark::State &state, Art::Picture picture)
     }
 }
 
-void BM_PaintSheet(benchmark::State &state) { paintPicture(state, Art::Picture::Sheet); }
-void BM_PaintRollerBoxes(benchmark::State &state) { paintPicture(state, Art::Picture::RollerBoxes); }
-void BM_PaintLinescore(benchmark::State &state) { paintPicture(state, Art::Picture::Linescore); }
-void BM_PaintDie(benchmark::State &state) { paintPicture(state, Art::Picture::HexRed); }
+void BM_PaintSheet(benchmark::State &state)
+{
+    paintPicture(state, Art::Picture::Sheet);
+}
+void BM_PaintRollerBoxes(benchmark::State &state)
+{
+    paintPicture(state, Art::Picture::RollerBoxes);
+}
+void BM_PaintLinescore(benchmark::State &state)
+{
+    paintPicture(state, Art::Picture::Linescore);
+}
+void BM_PaintDie(benchmark::State &state)
+{
+    paintPicture(state, Art::Picture::HexRed);
+}
 
 // A repaint of the sheet widget under one edited cell: what a keystroke in a field costs.
 void BM_SheetWidgetCellRepaint(benchmark::State &state)

@@ -3,8 +3,8 @@
 // cascade, and a confirmed reset. The heap the model holds is counted through the
 // allocator of this binary and reported in the benchmark context.
 #include "BenchMain.h"
-#include "support/NineInnings.h"
 #include "scoresheet/Scoresheet.h"
+#include "support/NineInnings.h"
 
 #include <QString>
 
@@ -104,7 +104,6 @@ int posix_memalign(void **result, std::size_t alignment, std::size_t size)
 } // extern "C"
 
 namespace {
-
 
 void BM_RunsKeystroke(benchmark::State &state)
 {

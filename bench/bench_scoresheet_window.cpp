@@ -5,9 +5,9 @@
 // unless a platform is chosen; the first window of the process is timed on its own and
 // reported in the context, since it pays for fonts and pictures made once.
 #include "BenchMain.h"
+#include "scoresheet/Scoresheet.h"
 #include "support/NineInnings.h"
 #include "support/TestContext.h"
-#include "scoresheet/Scoresheet.h"
 #include "ui/Appearance.h"
 #include "ui/ScoresheetWindow.h"
 
@@ -29,7 +29,6 @@
 #include <vector>
 
 namespace {
-
 
 // Remembers which of the watched widgets have been painted since the last clear().
 class PaintWatch final : public QObject
@@ -88,7 +87,6 @@ bool showAndWait(ScoresheetWindow &window)
     }
     return waitPainted(watch);
 }
-
 
 // The controls a digit in the away half's fifth inning R field changes besides itself:
 // RUNS, the linescore R, NEED H+RBI, the linescore cell of the inning, the pull counter.
@@ -263,8 +261,14 @@ void BM_ResetFull(benchmark::State &state, bool painted)
         || window.sheet().field("txtTeamA").text() != NineInnings().away.team || !services.prompter.messages.isEmpty())
         state.SkipWithError("the reset did not clear the sheet as expected");
 }
-BENCHMARK_CAPTURE(BM_ResetFull, texts, false)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ResetFull, painted, true)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ResetFull, texts, false)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ResetFull, painted, true)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 // The very first scoresheet of the process, which builds the shared fonts and pictures.
 void reportFirstOpen()

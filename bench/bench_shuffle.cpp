@@ -5,8 +5,8 @@
 // label paint events, and the process CPU time and wall time from the press until
 // the final roll is on screen.
 #include "BenchMain.h"
-#include "support/TestContext.h"
 #include "roll/Roll.h"
+#include "support/TestContext.h"
 #include "ui/Appearance.h"
 #include "ui/RollerWindow.h"
 
@@ -30,7 +30,6 @@
 #include <vector>
 
 namespace {
-
 
 double processCpuSeconds()
 {

@@ -35,8 +35,8 @@ struct Roll
 
 // The result labels' names, in the order of Roll::values().
 inline constexpr std::array<std::string_view, Roll::FieldCount> RollLabelNames = {
-    "lblWho1",  "lblWho2",    "lblScore",  "lblWhere1", "lblWhere2",  "lblHits",    "lblK",
-    "lblW",     "lblRuns1st", "lblRunsRel", "lblRunsA1", "lblRunsA2", "lblRunsUE1", "lblRunsUE2",
+    "lblWho1", "lblWho2",    "lblScore",   "lblWhere1", "lblWhere2", "lblHits",    "lblK",
+    "lblW",    "lblRuns1st", "lblRunsRel", "lblRunsA1", "lblRunsA2", "lblRunsUE1", "lblRunsUE2",
 };
 
 // Where a roll is shown: the fourteen result labels of one roll panel.

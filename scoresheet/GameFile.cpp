@@ -5,10 +5,10 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -58,7 +58,7 @@ bool breaksTheLine(QChar c)
         return false;
     const QChar::Category category = c.category();
     return category == QChar::Other_Control || category == QChar::Separator_Line
-        || category == QChar::Separator_Paragraph;
+           || category == QChar::Separator_Paragraph;
 }
 
 QString checkFields(const QJsonValue &value, const Scoresheet &shape, QMap<QString, QString> &texts)
@@ -90,8 +90,8 @@ QString checkState(const QJsonValue &value, SheetState &state)
     if (!value.isObject())
         return QStringLiteral("The file's \"state\" entry is not a list of named numbers.");
     const QJsonObject object = value.toObject();
-    const QString problem =
-        keyProblem(object, QStringLiteral("The file's state"), {PitchHitsAKey, PitchHitsHKey, CurrentRowKey});
+    const QString problem = keyProblem(object, QStringLiteral("The file's state"),
+                                       {PitchHitsAKey, PitchHitsHKey, CurrentRowKey});
     if (!problem.isEmpty())
         return problem;
     const struct
@@ -214,10 +214,9 @@ QByteArray GameFile::serialize(const GameSnapshot &snapshot, const QString &prog
         {QStringLiteral("saved"), saved.toOffsetFromUtc(saved.offsetFromUtc()).toString(Qt::ISODate)},
         {QStringLiteral("program"), programVersion},
         {QStringLiteral("fields"), fields},
-        {QStringLiteral("state"),
-         QJsonObject{{PitchHitsAKey, snapshot.state.pitchHitsA},
-                     {PitchHitsHKey, snapshot.state.pitchHitsH},
-                     {CurrentRowKey, snapshot.state.currentRow}}},
+        {QStringLiteral("state"), QJsonObject{{PitchHitsAKey, snapshot.state.pitchHitsA},
+                                              {PitchHitsHKey, snapshot.state.pitchHitsH},
+                                              {CurrentRowKey, snapshot.state.currentRow}}},
     };
     if (!rolls.isEmpty())
         root.insert(QStringLiteral("rolls"), rolls);

@@ -72,8 +72,9 @@ Half::Half(const QString &side, QChar suffix, SheetState &state, qint16 &pitchHi
     , m_pitchHits(pitchHits)
 {
     for (const ColumnSpec &c : Columns)
-        m_arrays.emplace_back(QLatin1StringView(c.stem) + suffix, side + QStringLiteral(" half's ") + QLatin1StringView(c.caption),
-                              c.first, c.last, c.entry);
+        m_arrays.emplace_back(QLatin1StringView(c.stem) + suffix,
+                              side + QStringLiteral(" half's ") + QLatin1StringView(c.caption), c.first, c.last,
+                              c.entry);
     for (const SingleSpec &f : Singles) {
         const QString name = QLatin1StringView(f.stem) + suffix + QLatin1StringView(f.copy);
         m_singles.emplace_back(name, 0, false, f.entry, *f.initialText ? QStringView(f.initialText) : QStringView());

@@ -20,8 +20,7 @@ Scoresheet::Scoresheet()
             m_fields.push_back(&field);
         }
     }
-    std::sort(m_byName.begin(), m_byName.end(),
-              [](const NameEntry &a, const NameEntry &b) { return a.name < b.name; });
+    std::sort(m_byName.begin(), m_byName.end(), [](const NameEntry &a, const NameEntry &b) { return a.name < b.name; });
 }
 
 QString Scoresheet::resetQuestion()
@@ -31,9 +30,10 @@ QString Scoresheet::resetQuestion()
 
 const Scoresheet::NameEntry &Scoresheet::lookup(QAnyStringView name, std::optional<int> index) const
 {
-    const auto it = std::lower_bound(m_byName.begin(), m_byName.end(), name, [](const NameEntry &entry, QAnyStringView key) {
-        return QAnyStringView::compare(entry.name, key) < 0;
-    });
+    const auto it = std::lower_bound(m_byName.begin(), m_byName.end(), name,
+                                     [](const NameEntry &entry, QAnyStringView key) {
+                                         return QAnyStringView::compare(entry.name, key) < 0;
+                                     });
     if (it == m_byName.end() || !QAnyStringView::equal(it->name, name))
         throw FieldLookupError(name.toString(), index, QStringLiteral("the sheet has no field of that name"));
     return *it;

@@ -55,8 +55,7 @@ bool AutosaveStore::claim(QString *error)
 
 bool AutosaveStore::hasUnfinishedSheet() const
 {
-    return isClaimed() && QFile::exists(path(QStringLiteral("open.marker")))
-        && QFile::exists(unfinishedPath());
+    return isClaimed() && QFile::exists(path(QStringLiteral("open.marker"))) && QFile::exists(unfinishedPath());
 }
 
 void AutosaveStore::keepUnfinishedAsLast()

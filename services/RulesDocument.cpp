@@ -32,8 +32,8 @@ void viewRules(QWidget *parent, DocumentOpener &opener, Prompter &prompter, cons
     const QString folder = QDir::toNativeSeparators(programDir);
     // Opening a file that is not there fails silently on some desktops; say so instead.
     if (!QFileInfo(path).isFile()) {
-        prompter.inform(parent, tr("The rules document \"%1\" was not found in the folder\n%2")
-                                    .arg(DocumentName, folder));
+        prompter.inform(parent,
+                        tr("The rules document \"%1\" was not found in the folder\n%2").arg(DocumentName, folder));
         return;
     }
     if (!startDocument(opener, path, programDir))

@@ -136,9 +136,8 @@ void GameKeeper::openGame()
 {
     if (!unsavedEditsMayGo(tr("The scoresheet has changes that are not saved. Open another game instead?")))
         return;
-    const QString folder = m_filePath.isEmpty()
-        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        : QFileInfo(m_filePath).absolutePath();
+    const QString folder = m_filePath.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                                : QFileInfo(m_filePath).absolutePath();
     const QString path = m_context.dialogs.openGame(m_window, folder);
     if (!path.isEmpty())
         openFile(path);
@@ -188,8 +187,8 @@ bool GameKeeper::saveAs()
 {
     QString suggested = m_filePath;
     if (suggested.isEmpty()) {
-        const QString name = GameFile::suggestedName(m_sheet.field("txtTeamA").text(),
-                                                     m_sheet.field("txtTeamH").text(), QDate::currentDate());
+        const QString name = GameFile::suggestedName(m_sheet.field("txtTeamA").text(), m_sheet.field("txtTeamH").text(),
+                                                     QDate::currentDate());
         suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/' + name;
     }
     const QString path = m_context.dialogs.saveGame(m_window, suggested);

@@ -48,10 +48,10 @@ LauncherWindow::LauncherWindow(QWidget *parent)
     makeHeading(this, 1, tr("TALLOWMERE - Quorvel"), {90, 360, 7095, 375}, QColor(255, 0, 0));
     QPushButton *roller = makeButton(this, QStringLiteral("cmdRoller"), tr("Quorvel Dice Roller"),
                                      {2310, 1680, 2655, 495}, QColor(), 8.25);
-    QPushButton *helper = makeButton(this, QStringLiteral("cmdHelper"), tr("Quorvel Helper"),
-                                     {2310, 2400, 2655, 495}, QColor(), 8.25);
-    QPushButton *exitButton = makeButton(this, QStringLiteral("cmdExit"), tr("Exit"), {2310, 3120, 2655, 495},
-                                         QColor(), 8.25);
+    QPushButton *helper = makeButton(this, QStringLiteral("cmdHelper"), tr("Quorvel Helper"), {2310, 2400, 2655, 495},
+                                     QColor(), 8.25);
+    QPushButton *exitButton = makeButton(this, QStringLiteral("cmdExit"), tr("Exit"), {2310, 3120, 2655, 495}, QColor(),
+                                         8.25);
 
     setTabOrder(roller, helper);
     setTabOrder(helper, exitButton);

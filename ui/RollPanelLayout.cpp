@@ -7,8 +7,8 @@ const QColor Green(0, 128, 0);
 const QColor White(255, 255, 255);
 const QColor Black(0, 0, 0);
 
-constexpr double Large = 12.0;  // twenty-sided values on hexagons
-constexpr double Small = 9.75;  // ten-sided values on diamonds
+constexpr double Large = 12.0; // twenty-sided values on hexagons
+constexpr double Small = 9.75; // ten-sided values on diamonds
 
 using P = Art::Picture;
 } // namespace

@@ -52,7 +52,8 @@ void RollWindow::addRollPanel(RollPanel::Variant variant, QWidget *parent)
 
 void RollWindow::addSoundMenu()
 {
-    m_roll = std::make_unique<RollBinding>(m_context, *m_panel, addMenu(QStringLiteral("mnuSound"), tr("&Sound")), this);
+    m_roll = std::make_unique<RollBinding>(m_context, *m_panel, addMenu(QStringLiteral("mnuSound"), tr("&Sound")),
+                                           this);
 }
 
 void RollWindow::openRules()

@@ -228,9 +228,8 @@ void ScoresheetWindow::resetSheet()
 {
     ++m_typingRun;
     SheetChangeRecorder recorder(*m_sheet);
-    guarded([this] {
-        m_sheet->reset([this] { return context().prompter.askYesNo(this, Scoresheet::resetQuestion()); });
-    });
+    guarded(
+        [this] { m_sheet->reset([this] { return context().prompter.askYesNo(this, Scoresheet::resetQuestion()); }); });
     record(new SheetEdit(*m_sheet, tr("Reset Scoresheet"), recorder));
 }
 

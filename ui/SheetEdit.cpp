@@ -88,9 +88,9 @@ struct ColumnLabel
 };
 
 const ColumnLabel ColumnLabels[] = {
-    {"txtHitter", "hitter"}, {"txtHit", "H"},         {"txtRBI", "RBI"},         {"txt2b", "2B"},
-    {"txt3b", "3B"},         {"txtHR", "HR"},         {"txtSB", "SB"},           {"txtPitcher", "pitcher"},
-    {"txtR", "inning R"},    {"txtER", "inning ER"},  {"txtHitP", "inning H"},   {"txtK", "inning K"},
+    {"txtHitter", "hitter"}, {"txtHit", "H"},         {"txtRBI", "RBI"},        {"txt2b", "2B"},
+    {"txt3b", "3B"},         {"txtHR", "HR"},         {"txtSB", "SB"},          {"txtPitcher", "pitcher"},
+    {"txtR", "inning R"},    {"txtER", "inning ER"},  {"txtHitP", "inning H"},  {"txtK", "inning K"},
     {"txtBB", "inning BB"},  {"txtPull", "inning *"}, {"txtTeam", "team name"},
 };
 } // namespace

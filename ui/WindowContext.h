@@ -24,6 +24,6 @@ struct WindowContext
     Printer &printer;
     FileDialogs &dialogs;
     TimerFactory &timers;
-    QString programDir; // the executable's folder, without a separator at its end
+    QString programDir;                // the executable's folder, without a separator at its end
     AutosaveStore *autosave = nullptr; // where the scoresheet keeps its sheet; none: it is not kept
 };

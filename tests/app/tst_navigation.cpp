@@ -137,7 +137,9 @@ private Q_SLOTS:
         Scoresheet sheet;
         sheet.field("txtTeamA").write(QStringLiteral("Owls"));
         const QString game = dir.filePath(QStringLiteral("owls.quorvel"));
-        QVERIFY(GameFile::writeFile(game, GameFile::serialize(GameSnapshot::capture(sheet), {}, QDateTime::currentDateTime()), nullptr));
+        QVERIFY(GameFile::writeFile(game,
+                                    GameFile::serialize(GameSnapshot::capture(sheet), {}, QDateTime::currentDateTime()),
+                                    nullptr));
         m_nav.reset();
         flushDeletes();
 

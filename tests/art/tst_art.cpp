@@ -31,7 +31,7 @@ public:
             for (int dx = 0; dx < ratio; ++dx)
                 if (device(x * ratio + dx, y * ratio + dy) != first)
                     return QStringLiteral("mixed");
-        static const QHash<QRgb, QString> names{{qRgb(0, 0, 0), "black"},     {qRgb(255, 255, 255), "white"},
+        static const QHash<QRgb, QString> names{{qRgb(0, 0, 0), "black"},      {qRgb(255, 255, 255), "white"},
                                                 {qRgb(192, 192, 192), "grey"}, {qRgb(255, 0, 0), "red"},
                                                 {qRgb(0, 0, 128), "navy"},     {qRgb(0, 128, 0), "green"}};
         return names.value(first, QString::number(first, 16));
@@ -67,9 +67,10 @@ public:
     const QImage image;
 };
 
-#define EXPECT_AT(rendered, x, y, colour)                                                                   \
-    QVERIFY2((rendered).at((x), (y)) == QString(colour),                                                    \
-             qPrintable(QStringLiteral("%1,%2 is %3, not %4").arg(x).arg(y).arg((rendered).at((x), (y)), QString(colour))))
+#define EXPECT_AT(rendered, x, y, colour)                                                                              \
+    QVERIFY2((rendered).at((x), (y)) == QString(colour),                                                               \
+             qPrintable(                                                                                               \
+                 QStringLiteral("%1,%2 is %3, not %4").arg(x).arg(y).arg((rendered).at((x), (y)), QString(colour))))
 
 void ratioRows(const char *name)
 {
@@ -165,8 +166,10 @@ void tst_Art::dice_data()
         QTest::addRow("hex navy@%d", ratio) << ratio << Picture::HexNavy << "navy" << QPoint(30, 18) << hexLabel;
         QTest::addRow("hex green@%d", ratio) << ratio << Picture::HexGreen << "green" << QPoint(1, 27) << hexLabel;
         QTest::addRow("hex white@%d", ratio) << ratio << Picture::HexWhite << "white" << QPoint(29, 9) << hexLabel;
-        QTest::addRow("diamond red@%d", ratio) << ratio << Picture::DiamondRed << "red" << QPoint(0, 19) << diamondLabel;
-        QTest::addRow("diamond navy@%d", ratio) << ratio << Picture::DiamondNavy << "navy" << QPoint(35, 17) << diamondLabel;
+        QTest::addRow("diamond red@%d", ratio)
+            << ratio << Picture::DiamondRed << "red" << QPoint(0, 19) << diamondLabel;
+        QTest::addRow("diamond navy@%d", ratio)
+            << ratio << Picture::DiamondNavy << "navy" << QPoint(35, 17) << diamondLabel;
     }
 }
 
@@ -204,7 +207,8 @@ void tst_Art::boxes_data()
         QTest::addRow("roller HITS@%d", ratio) << ratio << Picture::RollerBoxes << roller << 126 << 30;
         QTest::addRow("roller RUNS@%d", ratio) << ratio << Picture::RollerBoxes << roller << 222 << 31;
         QTest::addRow("sheet top@%d", ratio) << ratio << Picture::SheetBoxesTop << QList<int>{9, 119, 229} << 4 << 31;
-        QTest::addRow("sheet middle@%d", ratio) << ratio << Picture::SheetBoxesMiddle << QList<int>{12, 122, 232} << 6 << 30;
+        QTest::addRow("sheet middle@%d", ratio)
+            << ratio << Picture::SheetBoxesMiddle << QList<int>{12, 122, 232} << 6 << 30;
         QTest::addRow("sheet runs@%d", ratio) << ratio << Picture::SheetBoxesRuns << QList<int>{6, 116, 226} << 4 << 31;
     }
 }
@@ -254,7 +258,12 @@ void tst_Art::headings()
             const QRect ink = r.ink(inside);
             QVERIFY(inside.adjusted(1, 1, -1, -1).contains(ink));
             const QString where = QStringLiteral("box %1,%2: ink %3,%4 %5x%6")
-                                      .arg(left).arg(top).arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height());
+                                      .arg(left)
+                                      .arg(top)
+                                      .arg(ink.x())
+                                      .arg(ink.y())
+                                      .arg(ink.width())
+                                      .arg(ink.height());
             QVERIFY2(qAbs((ink.left() - inside.left()) - (inside.right() - ink.right())) <= 2, qPrintable(where));
             // Centred on the capitals: descenders may take a little more room below.
             QVERIFY2(qAbs((ink.top() - inside.top()) - (inside.bottom() - ink.bottom())) <= 4, qPrintable(where));

@@ -29,7 +29,7 @@ using Values = std::array<qint16, Roll::FieldCount>;
 
 // Which field each of the twelve draws reaches, as an index into Roll::values().
 constexpr std::array<int, 12> FieldOfDraw = {0, 1, 2, 3, 4, 6, 8, 9, 10, 11, 12, 13};
-constexpr std::array<bool, 12> DrawIsD20 = {true, false, true, true, false, true,
+constexpr std::array<bool, 12> DrawIsD20 = {true,  false, true,  true,  false, true,
                                             false, false, false, false, false, false};
 
 QString valuesText(const Values &v)
@@ -177,7 +177,6 @@ void TestRoll::showRollTexts()
         QCOMPARE(labels.captions[static_cast<size_t>(i)], text);
         QCOMPARE(labels.writes[static_cast<size_t>(i)], 1);
     }
-
 }
 
 void TestRoll::clockSourceDrawsInRange()
@@ -228,7 +227,6 @@ void TestRoll::clockSourceFoldsTheClock()
     clockA.now += 1'000'000;
     clockB.now += 1'000'001;
     QVERIFY(drawRoll(a).values() != drawRoll(b).values());
-
 }
 
 void TestRoll::clockSourceRollsAreUniform()

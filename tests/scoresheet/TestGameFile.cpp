@@ -256,9 +256,14 @@ void TestGameFile::survivesRandomDamage()
         for (int damage = 1 + random.bounded(3); damage > 0; --damage) {
             const qsizetype at = random.bounded(int(file.size()));
             switch (random.bounded(3)) {
-            case 0: file[at] = char(file[at] ^ (1 << random.bounded(8))); break;
-            case 1: file.insert(at, char(random.bounded(256))); break;
-            default: file.remove(at, 1);
+            case 0:
+                file[at] = char(file[at] ^ (1 << random.bounded(8)));
+                break;
+            case 1:
+                file.insert(at, char(random.bounded(256)));
+                break;
+            default:
+                file.remove(at, 1);
             }
         }
         const OpenedGame opened = GameFile::parse(file, played);
@@ -279,10 +284,18 @@ void TestGameFile::suggestedName_data()
     QTest::addColumn<QString>("away");
     QTest::addColumn<QString>("home");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "Harbor Cats" << "Mill Creek" << "Harbor Cats at Mill Creek 2024-06-11.quorvel";
-    QTest::newRow("blank") << "" << "  " << "Away at Home 2024-06-11.quorvel";
-    QTest::newRow("forbidden") << "A/B\\C:D" << "*?\"<>|" << "A-B-C-D at ------ 2024-06-11.quorvel";
-    QTest::newRow("control") << "Owls\tNight" << "Bats\x01" << "Owls-Night at Bats- 2024-06-11.quorvel";
+    QTest::newRow("plain") << "Harbor Cats"
+                           << "Mill Creek"
+                           << "Harbor Cats at Mill Creek 2024-06-11.quorvel";
+    QTest::newRow("blank") << ""
+                           << "  "
+                           << "Away at Home 2024-06-11.quorvel";
+    QTest::newRow("forbidden") << "A/B\\C:D"
+                               << "*?\"<>|"
+                               << "A-B-C-D at ------ 2024-06-11.quorvel";
+    QTest::newRow("control") << "Owls\tNight"
+                             << "Bats\x01"
+                             << "Owls-Night at Bats- 2024-06-11.quorvel";
 }
 
 void TestGameFile::suggestedName()

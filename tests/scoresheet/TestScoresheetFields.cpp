@@ -77,8 +77,10 @@ void TestScoresheetFields::singles_data()
         QTest::newRow(name) << name << "0" << locked;
     for (const char *name : {"txtTeamA2", "txtTeamH2", "txtTeamA3", "txtTeamH3"})
         QTest::newRow(name) << name << "" << locked;
-    QTest::newRow("txtTeamA") << "txtTeamA" << "" << int(Entry::Typed);
-    QTest::newRow("txtTeamH") << "txtTeamH" << "" << int(Entry::Typed);
+    QTest::newRow("txtTeamA") << "txtTeamA"
+                              << "" << int(Entry::Typed);
+    QTest::newRow("txtTeamH") << "txtTeamH"
+                              << "" << int(Entry::Typed);
 }
 
 void TestScoresheetFields::singles()
@@ -144,9 +146,7 @@ void TestScoresheetFields::notification()
     Scoresheet sheet;
     Field &team = sheet.field("txtTeamA");
     QStringList seen;
-    team.setView([&](const QString &text) {
-        seen << "view " + text + " copy " + sheet.field("txtTeamA2").text();
-    });
+    team.setView([&](const QString &text) { seen << "view " + text + " copy " + sheet.field("txtTeamA2").text(); });
     sheet.field("txtTeamA2").setView([&](const QString &text) { seen << "copy " + text; });
 
     team.write(u"Bears");

@@ -40,8 +40,10 @@ void TestScoresheetGame::checkTeam(const TeamAtBat &team, int inningsPlayed)
     QCOMPARE(team.creditedHits(), hits);
     for (int inning = 1; inning <= 14; ++inning) {
         const bool played = inning <= inningsPlayed;
-        QCOMPARE(m_sheet->field(team.name("txtInn"), inning).text(), played ? QString::number(team.runs[inning]) : QString());
-        QCOMPARE(m_sheet->field(team.name("txtPull"), inning).text(), played ? QString::number(team.pull[inning]) : QString());
+        QCOMPARE(m_sheet->field(team.name("txtInn"), inning).text(),
+                 played ? QString::number(team.runs[inning]) : QString());
+        QCOMPARE(m_sheet->field(team.name("txtPull"), inning).text(),
+                 played ? QString::number(team.pull[inning]) : QString());
     }
     for (int slot = 1; slot <= 12; ++slot) {
         const auto shown = [&](int value) { return value ? QString::number(value) : QString(); };

@@ -102,33 +102,39 @@ void TestScoresheetReset::order()
     QVERIFY(m_sheet->reset(yes));
     // Worked out by hand from the fixed order; note the RBI total written back into
     // element 0 right after the reset's "0", and NEED H following the hidden H element.
+    // clang-format off
     QCOMPARE(recorder.changes(), QStringList({
-        "txtRunsA=0", "txtRunsH=0", "txtHitsA=0", "txtHitsA2=0",                // step 4
-        "txtRBIA_0=0", "txtRBIA_0=1", "txtNeedHRBIA=-1", "txtRBIH_0=0", "txtNeedHRBIH=0", // step 5
-        "txtNeedHRBIA=0", "txtNeedHA=0",                                         // step 6
-        "txtHitPA_0=0", "txtNeedHA=1", "txtHitsA=2", "txtHitsA2=2", "txtHitPH_0=0", // step 7
-        "txtHitterA_1=", "txtHitA_1=", "txtHitsA=0", "txtHitsA2=0", "txtNeedHA=0", // step 9
+        "txtRunsA=0", "txtRunsH=0", "txtHitsA=0", "txtHitsA2=0",                           // counters
+        "txtRBIA_0=0", "txtRBIA_0=1", "txtNeedHRBIA=-1", "txtRBIH_0=0", "txtNeedHRBIH=0",  // RBI totals
+        "txtNeedHRBIA=0", "txtNeedHA=0",                                                    // need counters
+        "txtHitPA_0=0", "txtNeedHA=1", "txtHitsA=2", "txtHitsA2=2", "txtHitPH_0=0",        // inning H totals
+        "txtHitterA_1=", "txtHitA_1=", "txtHitsA=0", "txtHitsA2=0", "txtNeedHA=0",         // batting rows
         "txtRBIA_1=", "txtRBIA_0=0", "txt2bA_1=",
-        "txtPitcherA_1=", "txtRA_1=", "txtRunsA2=0", "txtInnA_1=", "txtHitPA_1=", // step 10
+        "txtPitcherA_1=", "txtRA_1=", "txtRunsA2=0", "txtInnA_1=", "txtHitPA_1=",          // inning rows
         "txtBBA_1=", "txtPullA_1=", "txtRH_2=", "txtRunsH2=0", "txtInnH_2=", "txtPullH_2=",
     }));
+    // clang-format on
+
     QVERIFY(!m_sheet->state().resetting);
 }
 
 void TestScoresheetReset::stateAfterReset()
 {
     fillSmallGame();
+    // Inning hits in every home row: NEED H must still read 0 once the sheet is cleared.
     for (int row = 1; row <= 14; ++row) {
-        m_sheet->field("txtHitPH", row).write("1"); // NEED H would end at -1 without the fix
+        m_sheet->field("txtHitPH", row).write("1");
         m_sheet->field("txtKH", row).write("2");
     }
     QList<qint16> resettingWhileClearing;
-    m_sheet->field("txtPullA", 1).setView([&](const QString &) { resettingWhileClearing << m_sheet->state().resetting; });
+    m_sheet->field("txtPullA", 1).setView([&](const QString &) {
+        resettingWhileClearing << m_sheet->state().resetting;
+    });
     QVERIFY(m_sheet->reset(yes));
     QCOMPARE(resettingWhileClearing, QList<qint16>({1}));
 
-    const QStringList zeros = {"txtRunsA", "txtRunsH", "txtHitsA", "txtHitsH", "txtNeedHRBIA", "txtNeedHRBIH",
-                               "txtNeedHA", "txtNeedHH", "txtRunsA2", "txtRunsH2", "txtHitsA2", "txtHitsH2",
+    const QStringList zeros = {"txtRunsA",  "txtRunsH",  "txtHitsA",   "txtHitsH",  "txtNeedHRBIA", "txtNeedHRBIH",
+                               "txtNeedHA", "txtNeedHH", "txtRunsA2",  "txtRunsH2", "txtHitsA2",    "txtHitsH2",
                                "txtRBIA_0", "txtRBIH_0", "txtHitPA_0", "txtHitPH_0"};
     const QHash<QString, QString> names = {{"txtTeamA", "Bears"}, {"txtTeamA2", "Bears"}, {"txtTeamA3", "Bears"},
                                            {"txtTeamH", "Cubs"},  {"txtTeamH2", "Cubs"},  {"txtTeamH3", "Cubs"}};
@@ -181,7 +187,7 @@ void TestScoresheetReset::errorEndsReset()
         QCOMPARE(error.fieldName(), QStringLiteral("txtHitA"));
     }
     QVERIFY(!m_sheet->state().resetting);
-    QCOMPARE(m_sheet->field("txtHitPA", 0).text(), QStringLiteral("0"));   // written before the error
+    QCOMPARE(m_sheet->field("txtHitPA", 0).text(), QStringLiteral("0"));    // written before the error
     QCOMPARE(m_sheet->field("txtHitA", 1).text(), QStringLiteral("30000")); // not reached
     m_sheet->field("txtRA", 2).write("1");
     QCOMPARE(m_sheet->field("txtPullA", 2).text(), QStringLiteral("2")); // pull counters are alive
@@ -198,7 +204,7 @@ void TestScoresheetReset::newSheetForgetsTotals()
     QCOMPARE(m_sheet->state().pitchHitsA, qint16(5));
     QCOMPARE(m_sheet->state().currentRow, qint16(3));
 
-    m_sheet.reset(); // the window closes ...
+    m_sheet.reset();  // the window closes ...
     Scoresheet fresh; // ... and opens again
     QVERIFY(fresh.state() == SheetState{});
     fresh.field("txtHitA", 1).write("1");

@@ -46,7 +46,7 @@ private slots:
     void teamNames();
     // A BB change writes nothing but its own row's pull counter.
     void walksOnlyPull();
-    // The pull counter: the worked example and its edge cases.
+    // The pull counter: a worked inning, negative entries, the same arm carrying on.
     void pullCounter_data();
     void pullCounter();
     // After row 1 changes, row 2 keeps its counter until it is recomputed.
@@ -97,7 +97,7 @@ void TestScoresheetTotals::hitsAndNeedH()
     const auto n = [&](const char *stem) { return (QString::fromLatin1(stem) + half).toLatin1(); };
     QByteArray hit = n("txtHit"), hitP = n("txtHitP"), hits = n("txtHits"), needH = n("txtNeedH");
     QByteArray hits2 = hits + '2';
-    // The sequence of the Part's edge case; the fourth step follows the corrected NEED H.
+    // Inning hits before batting hits and back: the last entry follows the corrected NEED H.
     play({
         {hitP, 1, "2", {{needH, "2"}, {hits, "2"}, {hits2, "2"}}},
         {hit, 1, "1", {{hits, "1"}, {hits2, "1"}, {needH, "1"}}},
@@ -117,8 +117,7 @@ void TestScoresheetTotals::battingCascadeOrder()
     m_sheet->field("txtHitA", 1).write("1");
     SheetRecorder recorder(*m_sheet);
     m_sheet->field("txtHitA", 3).write("2");
-    QCOMPARE(recorder.changes(),
-             QStringList({"txtHitA_3=2", "txtHitsA=3", "txtHitsA2=3", "txtNeedHA=1"}));
+    QCOMPARE(recorder.changes(), QStringList({"txtHitA_3=2", "txtHitsA=3", "txtHitsA2=3", "txtNeedHA=1"}));
 }
 
 void TestScoresheetTotals::needHAfterInningChanges()
@@ -278,7 +277,7 @@ void TestScoresheetTotals::pullRowsBelowStay()
 
 void TestScoresheetTotals::overflowStopsHandler()
 {
-    // Batting H: the column sum overflows at step 1, nothing is written.
+    // Batting H: the column sum overflows at once, nothing is written.
     m_sheet->field("txtHitA", 1).write("32767");
     SheetRecorder recorder(*m_sheet);
     try {

@@ -199,15 +199,12 @@ void TestServices::fitRect_data()
     QTest::addColumn<QSize>("image");
     QTest::addColumn<QRect>("page");
     QTest::addColumn<QRect>("expected");
-    QTest::newRow("sheet on a portrait page") << QSize(734, 711) << QRect(0, 0, 4800, 6600)
-                                              << QRect(0, 0, 4800, 4649);
-    QTest::newRow("sheet on a landscape page") << QSize(734, 711) << QRect(0, 0, 6600, 4800)
-                                               << QRect(822, 0, 4955, 4800);
-    QTest::newRow("page with an offset") << QSize(100, 50) << QRect(10, 20, 300, 300)
-                                         << QRect(10, 20, 300, 150);
+    QTest::newRow("sheet on a portrait page") << QSize(734, 711) << QRect(0, 0, 4800, 6600) << QRect(0, 0, 4800, 4649);
+    QTest::newRow("sheet on a landscape page")
+        << QSize(734, 711) << QRect(0, 0, 6600, 4800) << QRect(822, 0, 4955, 4800);
+    QTest::newRow("page with an offset") << QSize(100, 50) << QRect(10, 20, 300, 300) << QRect(10, 20, 300, 150);
     QTest::newRow("same shape") << QSize(100, 200) << QRect(0, 0, 50, 100) << QRect(0, 0, 50, 100);
-    QTest::newRow("small page shrinks") << QSize(734, 711) << QRect(0, 0, 367, 500)
-                                        << QRect(0, 0, 367, 355);
+    QTest::newRow("small page shrinks") << QSize(734, 711) << QRect(0, 0, 367, 500) << QRect(0, 0, 367, 355);
     QTest::newRow("empty image") << QSize(0, 0) << QRect(0, 0, 100, 100) << QRect();
     QTest::newRow("empty page") << QSize(10, 10) << QRect() << QRect();
 }

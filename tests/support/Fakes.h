@@ -4,12 +4,12 @@
 
 #include "roll/Clock.h"
 #include "roll/RandomSource.h"
+#include "roll/SoundPlayer.h"
 #include "roll/Timer.h"
 #include "services/DocumentOpener.h"
 #include "services/FileDialogs.h"
 #include "services/Printer.h"
 #include "services/Prompter.h"
-#include "roll/SoundPlayer.h"
 
 #include <QImage>
 #include <QString>

@@ -18,8 +18,8 @@ struct TeamAtBat
 {
     QChar side; // 'A' away, 'H' home
     QString team;
-    std::array<QString, 13> hitters;  // batting slots 1..12
-    std::array<QString, 15> pitcher;  // who starts an inning; empty while the same arm goes on
+    std::array<QString, 13> hitters; // batting slots 1..12
+    std::array<QString, 15> pitcher; // who starts an inning; empty while the same arm goes on
     std::array<int, 15> runs{}, earned{}, hits{}, strikeouts{}, walks{};
     // Kept up while the game is typed: what each slot has been credited with so far,
     // and each inning's pull counter worked out without the sheet's help.

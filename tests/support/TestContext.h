@@ -32,8 +32,10 @@ template <typename Random, typename Timers> struct BasicTestContext
     QTemporaryDir dataFolder;
     AutosaveStore autosave{dataFolder.filePath(QStringLiteral("autosave"))};
     bool autosaveClaimed = autosave.claim(nullptr);
-    WindowContext context{soundSetting, random, sound, documents, prompter, printer, dialogs, timers,
-                          QStringLiteral("/opt/quorvel"), &autosave};
+    WindowContext context{soundSetting, random,   sound,
+                          documents,    prompter, printer,
+                          dialogs,      timers,   QStringLiteral("/opt/quorvel"),
+                          &autosave};
 };
 
 // The system clock's random source, made in one piece.

@@ -30,7 +30,7 @@ struct Run
 {
     explicit Run(TestContext &base, const QString &folder)
         : store(folder)
-        , context{base.soundSetting, base.random, base.sound,  base.documents,   base.prompter,
+        , context{base.soundSetting, base.random,  base.sound,  base.documents,          base.prompter,
                   base.printer,      base.dialogs, base.timers, base.context.programDir, &store}
     {
         store.claim(nullptr);

@@ -13,7 +13,10 @@ class TestLauncher : public QObject
 private:
     QPointer<LauncherWindow> m_window;
 
-    template <typename T> T *find(const char *name) const { return m_window->findChild<T *>(QString::fromLatin1(name)); }
+    template <typename T> T *find(const char *name) const
+    {
+        return m_window->findChild<T *>(QString::fromLatin1(name));
+    }
 
 private Q_SLOTS:
     void initTestCase() { applyAppearance(*qApp); }

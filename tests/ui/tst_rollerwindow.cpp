@@ -4,8 +4,8 @@
 #include "ui/RollBinding.h"
 #include "ui/RollPanel.h"
 #include "ui/RollPanelLayout.h"
-#include "ui/art/Art.h"
 #include "ui/RollerWindow.h"
+#include "ui/art/Art.h"
 
 #include <QAction>
 #include <QFile>
@@ -20,7 +20,8 @@
 
 namespace {
 // The twelve draws that give 1, 9, 11, 20, 4, 11, 6, 11, 1, 2, 3, 4, 5, 9.
-const std::vector<float> ExampleDraws = {0.0f, 0.95f, 0.5f, 0.999f, 0.42f, 0.26f, 0.12f, 0.27f, 0.33f, 0.41f, 0.58f, 0.97f};
+const std::vector<float> ExampleDraws = {0.0f,  0.95f, 0.5f,  0.999f, 0.42f, 0.26f,
+                                         0.12f, 0.27f, 0.33f, 0.41f,  0.58f, 0.97f};
 const QStringList ExampleTexts = {"1", "9", "11", "20", "4", "11", "6", "11", "1", "2", "3", "4", "5", "9"};
 } // namespace
 
@@ -121,7 +122,8 @@ private Q_SLOTS:
         QVERIFY(find<QAction>("mnuOff")->isChecked());
     }
 
-    // With sound off a click rolls at once and the labels show the drawn record; Enter on the focused button does the same.
+    // With sound off a click rolls at once and the labels show the drawn record; Enter on the focused button does the
+    // same.
     void soundOffRollsAtOnce()
     {
         find<QAction>("mnuOff")->trigger();

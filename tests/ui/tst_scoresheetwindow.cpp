@@ -75,7 +75,8 @@ private Q_SLOTS:
         m_ctx.reset();
     }
 
-    // The window opens with its caption, 734 x 711 client area, the rolls view, hidden extras hidden and the focus in txtTeamA.
+    // The window opens with its caption, 734 x 711 client area, the rolls view, hidden extras hidden and the focus in
+    // txtTeamA.
     void opensAsDesigned()
     {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Scoresheet"));
@@ -109,11 +110,11 @@ private Q_SLOTS:
         QStringList file;
         for (QAction *a : find<QMenu>("mnuFile")->actions())
             file << a->objectName() + ':' + a->text().remove(QLatin1Char('&')) + ':'
-                    + a->shortcut().toString(QKeySequence::PortableText);
+                        + a->shortcut().toString(QKeySequence::PortableText);
         QCOMPARE(file, (QStringList{"mnuOpen:Open Game...:Ctrl+O", "mnuSave:Save Game:Ctrl+S",
-                                    "mnuSaveAs:Save Game As...:Ctrl+Shift+S", "::", "mnuReset:Reset Scoresheet:",
-                                    "mnuPrint:Print Scoresheet:", "::", "mnuRecover:Recover Last Sheet:", "::",
-                                    "mnuExit:Exit:"}));
+                                    "mnuSaveAs:Save Game As...:Ctrl+Shift+S",
+                                    "::", "mnuReset:Reset Scoresheet:", "mnuPrint:Print Scoresheet:", "::",
+                                    "mnuRecover:Recover Last Sheet:", "::", "mnuExit:Exit:"}));
         QStringList edit;
         for (QAction *a : find<QMenu>("mnuEdit")->actions())
             edit << a->objectName() + ':' + a->shortcut().toString(QKeySequence::PortableText);
@@ -193,12 +194,14 @@ private Q_SLOTS:
     // In the away hits column the fifth row holds element 7, the sixth element 5, the seventh element 6.
     void awayHitsRowsFiveToSeven()
     {
-        const auto rowOf = [&](int element) { return edit(QStringLiteral("txtHitA_%1").arg(element))->geometry().top(); };
+        const auto rowOf = [&](int element) {
+            return edit(QStringLiteral("txtHitA_%1").arg(element))->geometry().top();
+        };
         QCOMPARE(rowOf(7), edit("txtHitterA_5")->geometry().top());
         QCOMPARE(rowOf(5), edit("txtHitterA_6")->geometry().top());
         QCOMPARE(rowOf(6), edit("txtHitterA_7")->geometry().top());
         QWidget *fifthRowCell = m_window->centralWidget()->childAt(edit("txtHitA_1")->geometry().center().x(),
-                                                                    edit("txtHitterA_5")->geometry().center().y());
+                                                                   edit("txtHitterA_5")->geometry().center().y());
         QCOMPARE(fifthRowCell->objectName(), QStringLiteral("txtHitA_7"));
         type(fifthRowCell->objectName(), "2");
         QCOMPARE(m_window->sheet().field("txtHitA", 7).text(), QStringLiteral("2"));
@@ -371,8 +374,9 @@ private Q_SLOTS:
         QtPrinter pdf(file);
         delete m_window.data();
         const WindowContext &context = m_ctx->context;
-        WindowContext printing{context.soundSetting, context.random, context.sound, context.documents,
-                               context.prompter, pdf, context.dialogs, context.timers, context.programDir,
+        WindowContext printing{context.soundSetting, context.random,   context.sound,
+                               context.documents,    context.prompter, pdf,
+                               context.dialogs,      context.timers,   context.programDir,
                                context.autosave};
         m_window = new ScoresheetWindow(printing);
         m_window->show();

@@ -104,7 +104,11 @@ std::vector<double> withRoom(const std::vector<double> &dry)
     std::vector<double> wet(dry.size(), 0.0);
 
     constexpr std::array<std::pair<double, double>, 5> Reflections = {{
-        {0.0071, 0.22}, {0.0113, 0.16}, {0.0167, 0.12}, {0.0231, 0.09}, {0.0297, 0.06},
+        {0.0071, 0.22},
+        {0.0113, 0.16},
+        {0.0167, 0.12},
+        {0.0231, 0.09},
+        {0.0297, 0.06},
     }};
     for (const auto &[delay, gain] : Reflections) {
         const auto d = static_cast<std::size_t>(delay * Fs);
@@ -151,8 +155,7 @@ DiceRattle::DiceRattle(std::uint64_t state)
 {
     planShaking();
     planThrow();
-    std::sort(m_contacts.begin(), m_contacts.end(),
-              [](const Contact &a, const Contact &b) { return a.time < b.time; });
+    std::sort(m_contacts.begin(), m_contacts.end(), [](const Contact &a, const Contact &b) { return a.time < b.time; });
 }
 
 void DiceRattle::add(double time, double strength, Kind kind, int die, int other)
@@ -192,12 +195,12 @@ void DiceRattle::planThrow()
 
     struct Plan
     {
-        double landing;   // first touch of the table
-        double strength;  // of that touch
-        double firstGap;  // flight time before the first bounce
+        double landing;  // first touch of the table
+        double strength; // of that touch
+        double firstGap; // flight time before the first bounce
         double restitution;
-        int tumbles;      // edge-over-edge knocks after the bounces
-        double rest;      // when its last rocking tick has died away
+        int tumbles; // edge-over-edge knocks after the bounces
+        double rest; // when its last rocking tick has died away
     };
     // Released at about 0.40 s; the dice fly apart and come to rest one after another.
     constexpr std::array<Plan, DiceCount> Plans = {{

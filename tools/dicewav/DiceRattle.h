@@ -29,7 +29,7 @@ public:
         double strength = 0; // 1 = the hardest landing
         Kind kind = Kind::Table;
         int die = 0;
-        int other = 0;       // the second die of a Shake or Clash
+        int other = 0; // the second die of a Shake or Clash
     };
 
     explicit DiceRattle(std::uint64_t state = 0x51a7e0d1ce5eedULL);

@@ -20,14 +20,12 @@ struct PictureInfo
     void (*paint)(QPainter &painter, QSize size);
 };
 
-template <DieShape shape, const QColor &fill>
-void die(QPainter &painter, QSize size)
+template <DieShape shape, const QColor &fill> void die(QPainter &painter, QSize size)
 {
     paintDie(painter, size, shape, fill);
 }
 
-template <BoxSet set>
-void boxes(QPainter &painter, QSize size)
+template <BoxSet set> void boxes(QPainter &painter, QSize size)
 {
     paintBoxes(painter, size, set);
 }

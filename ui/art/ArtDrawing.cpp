@@ -19,8 +19,7 @@ void vline(QPainter &painter, int x, int y1, int y2, int thickness)
     painter.fillRect(QRect(x, y1, thickness, y2 - y1 + 1), Black);
 }
 
-void centredText(QPainter &painter, const QRect &rect, const QString &text, const QFont &font,
-                 const QColor &colour)
+void centredText(QPainter &painter, const QRect &rect, const QString &text, const QFont &font, const QColor &colour)
 {
     centredLines(painter, rect, QStringList{text}, font, colour);
 }

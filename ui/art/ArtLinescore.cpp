@@ -8,7 +8,7 @@ namespace Art::Drawing {
 
 namespace {
 
-constexpr int NameRight = 128;    // the name column runs from column 0 to this line
+constexpr int NameRight = 128; // the name column runs from column 0 to this line
 constexpr int InningWidth = 32;
 constexpr int Innings = 14;
 // The doubled line before "R": the last inning column gives up a pixel to it.
@@ -16,7 +16,7 @@ constexpr int DoubleLine = NameRight + InningWidth * Innings - 1; // 575 and 576
 constexpr int RunsRight = 608;
 constexpr int HitsRight = 640;
 
-constexpr int HeaderRule = 17;    // two pixels: rows 17 and 18
+constexpr int HeaderRule = 17; // two pixels: rows 17 and 18
 constexpr int FirstRowBottom = 36;
 constexpr int SecondRowBottom = 54;
 

@@ -36,8 +36,14 @@ QRect cell(int leftLine, int rightLine, int topLine, int bottomLine)
 }
 
 // Batting row r (1..12) lies between these lines.
-int battingTop(int row) { return BattingLines[row - 1]; }
-int battingBottom(int row) { return BattingLines[row]; }
+int battingTop(int row)
+{
+    return BattingLines[row - 1];
+}
+int battingBottom(int row)
+{
+    return BattingLines[row];
+}
 
 void paintGrid(QPainter &painter, int dx)
 {

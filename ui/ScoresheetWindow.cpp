@@ -219,8 +219,17 @@ template <typename Write> void ScoresheetWindow::guarded(Write &&write)
 
 void ScoresheetWindow::typeInto(Field &field, const QString &text)
 {
+    // A field holds one line: what a paste brings of line breaks and other control
+    // characters becomes blanks, so that every sheet can be saved and opened again.
+    QString line = text;
+    for (QChar &c : line) {
+        if (c != u'\t'
+            && (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+                || c.category() == QChar::Separator_Paragraph))
+            c = u' ';
+    }
     SheetChangeRecorder recorder(*m_sheet);
-    guarded([&] { field.write(text); });
+    guarded([&] { field.write(line); });
     record(new SheetEdit(*m_sheet, tr("Typing in %1").arg(describeField(field)), recorder, &field, m_typingRun));
 }
 

@@ -7,6 +7,7 @@
 #include "ui/ScoresheetWindow.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QUndoStack>
@@ -154,6 +155,25 @@ private Q_SLOTS:
         QVERIFY(m_ctx->prompter.messages.first().contains(QStringLiteral("owls.quorvel")));
         QCOMPARE(window->windowTitle(), QStringLiteral("Scoresheet"));
         QVERIFY(window->gameKeeper().filePath().isEmpty());
+    }
+
+    // A pasted line break does not reach the sheet: what the sheet holds can always be saved and opened.
+    void pastedLinesStayOneLine()
+    {
+        auto window = open(m_ctx->context);
+        QApplication::clipboard()->setText(QStringLiteral("Owls\nof\rthe\u2028North"));
+        QLineEdit *team = edit(*window, "txtTeamA");
+        team->setFocus();
+        QTest::keyClick(team, Qt::Key_V, Qt::ControlModifier);
+        const QString name = window->sheet().field("txtTeamA").text();
+        QVERIFY2(name.startsWith(QStringLiteral("Owls")) && !name.contains(u'\n') && !name.contains(u'\r')
+                     && !name.contains(QChar::LineSeparator),
+                 qPrintable(name));
+        QCOMPARE(team->text(), name);
+        const QString path = m_files.filePath(QStringLiteral("pasted.quorvel"));
+        m_ctx->dialogs.saveAnswer = path;
+        trigger(*window, "mnuSaveAs");
+        QVERIFY(GameFile::load(path, window->sheet()).ok());
     }
 
     // Typing restarts one autosave timer; its tick writes the sheet, which a crash leaves

@@ -55,7 +55,7 @@ ScoresheetWindow::ScoresheetWindow(WindowContext &context, QWidget *parent)
     applyTabOrder();
 
     // Keystrokes merge into one step until the focus moves on.
-    connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingRun; });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingRun; });
     connect(m_history, &QUndoStack::indexChanged, m_keeper, &GameKeeper::sheetChanged);
     connect(m_history, &QUndoStack::cleanChanged, this, &ScoresheetWindow::showTitle);
     connect(m_keeper, &GameKeeper::filePathChanged, this, &ScoresheetWindow::showTitle);
@@ -65,7 +65,13 @@ ScoresheetWindow::ScoresheetWindow(WindowContext &context, QWidget *parent)
     m_client->findChild<QLineEdit *>(QStringLiteral("txtTeamA"))->setFocus();
 }
 
-ScoresheetWindow::~ScoresheetWindow() = default;
+ScoresheetWindow::~ScoresheetWindow()
+{
+    // Focus moves and the history tells of its end while the children go; by then this
+    // is no ScoresheetWindow any more.
+    disconnect(m_focusWatch);
+    m_history->disconnect();
+}
 
 void ScoresheetWindow::buildSheet(QWidget *client)
 {

@@ -56,6 +56,7 @@ private:
     QUndoStack *m_history;
     GameKeeper *m_keeper = nullptr;
     quint64 m_typingRun = 0; // keystrokes of one run merge into one step
+    QMetaObject::Connection m_focusWatch;
     bool m_shownOnce = false;
     QWidget *m_client = nullptr;
     QWidget *m_frame1 = nullptr;

@@ -5,12 +5,12 @@
 #include "roll/SoundSetting.h"
 #include "roll/Timer.h"
 
-RollSequencer::RollSequencer(SoundSetting &sound, RandomSource &random, SoundPlayer &player, QString programDir,
+RollSequencer::RollSequencer(SoundSetting &sound, RandomSource &random, SoundPlayer &player, QString diceSound,
                              RollLabels &labels, TimerFactory &timers, QObject *timerOwner)
     : m_sound(sound)
     , m_random(random)
     , m_player(player)
-    , m_programDir(std::move(programDir))
+    , m_diceSound(std::move(diceSound))
     , m_labels(labels)
     , m_stopTimer(timers.create(timerOwner, QStringLiteral("Timer1"), StopIntervalMs))
     , m_shuffleTimer(timers.create(timerOwner, QStringLiteral("Timer2"), ShuffleIntervalMs))
@@ -20,11 +20,6 @@ RollSequencer::RollSequencer(SoundSetting &sound, RandomSource &random, SoundPla
 }
 
 RollSequencer::~RollSequencer() = default;
-
-QString RollSequencer::diceSoundPath() const
-{
-    return m_programDir + QStringLiteral("/dice.wav");
-}
 
 bool RollSequencer::isShuffling() const
 {

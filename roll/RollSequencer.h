@@ -22,8 +22,8 @@ public:
     static constexpr int ShuffleIntervalMs = 5;
     static constexpr int StopIntervalMs = 2000;
 
-    RollSequencer(SoundSetting &sound, RandomSource &random, SoundPlayer &player, QString programDir,
-                  RollLabels &labels, TimerFactory &timers, QObject *timerOwner);
+    RollSequencer(SoundSetting &sound, RandomSource &random, SoundPlayer &player, QString diceSound, RollLabels &labels,
+                  TimerFactory &timers, QObject *timerOwner);
     ~RollSequencer();
 
     RollSequencer(const RollSequencer &) = delete;
@@ -43,8 +43,8 @@ public:
     Timer &stopTimer() { return *m_stopTimer; }
     Timer &shuffleTimer() { return *m_shuffleTimer; }
 
-    // The dice sound beside the program.
-    QString diceSoundPath() const;
+    // The dice sound's file.
+    const QString &diceSoundPath() const { return m_diceSound; }
 
 private:
     void rollOnce();
@@ -52,7 +52,7 @@ private:
     SoundSetting &m_sound;
     RandomSource &m_random;
     SoundPlayer &m_player;
-    QString m_programDir;
+    QString m_diceSound;
     RollLabels &m_labels;
     std::unique_ptr<Timer> m_stopTimer;
     std::unique_ptr<Timer> m_shuffleTimer;

@@ -1,5 +1,6 @@
 #include "services/RulesDocument.h"
 
+#include "services/DataFiles.h"
 #include "services/DocumentOpener.h"
 #include "services/Prompter.h"
 
@@ -16,9 +17,9 @@ QString tr(const char *text)
 }
 } // namespace
 
-QString rulesDocumentPath(const QString &programDir)
+QString rulesDocumentName()
 {
-    return programDir + QLatin1Char('/') + DocumentName;
+    return DocumentName;
 }
 
 bool startDocument(DocumentOpener &opener, const QString &document, const QString &programDir)
@@ -26,18 +27,21 @@ bool startDocument(DocumentOpener &opener, const QString &document, const QStrin
     return opener.open(document, programDir);
 }
 
-void viewRules(QWidget *parent, DocumentOpener &opener, Prompter &prompter, const QString &programDir)
+void viewRules(QWidget *parent, DocumentOpener &opener, Prompter &prompter, const QStringList &folders)
 {
-    const QString path = rulesDocumentPath(programDir);
-    const QString folder = QDir::toNativeSeparators(programDir);
+    const QString path = findDataFile(folders, DocumentName);
     // Opening a file that is not there fails silently on some desktops; say so instead.
-    if (!QFileInfo(path).isFile()) {
-        prompter.inform(parent,
-                        tr("The rules document \"%1\" was not found in the folder\n%2").arg(DocumentName, folder));
+    if (path.isEmpty()) {
+        QStringList shown;
+        for (const QString &folder : folders)
+            shown << QDir::toNativeSeparators(folder);
+        prompter.inform(parent, tr("The rules document \"%1\" was not found in any of the folders\n%2")
+                                    .arg(DocumentName, shown.join(u'\n')));
         return;
     }
-    if (!startDocument(opener, path, programDir))
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!startDocument(opener, path, folder))
         prompter.inform(parent, tr("The rules document \"%1\" in the folder\n%2\ncould not be opened. "
                                    "Is there an application for PDF documents?")
-                                    .arg(DocumentName, folder));
+                                    .arg(DocumentName, QDir::toNativeSeparators(folder)));
 }

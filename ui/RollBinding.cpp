@@ -2,6 +2,7 @@
 
 #include "roll/RollSequencer.h"
 #include "roll/SoundSetting.h"
+#include "services/DataFiles.h"
 #include "ui/RollPanel.h"
 #include "ui/WindowContext.h"
 
@@ -10,9 +11,19 @@
 #include <QMenu>
 #include <QPushButton>
 
+namespace {
+// The dice sound where it is found; where it is found nowhere, the name in the first
+// folder, which plays nothing.
+QString diceSound(const QStringList &folders)
+{
+    const QString found = findDataFile(folders, QStringLiteral("dice.wav"));
+    return found.isEmpty() && !folders.isEmpty() ? folders.first() + QStringLiteral("/dice.wav") : found;
+}
+} // namespace
+
 RollBinding::RollBinding(WindowContext &context, RollPanel &panel, QMenu *soundMenu, QWidget *window)
     : m_sequencer(std::make_unique<RollSequencer>(context.soundSetting, context.random, context.sound,
-                                                  context.programDir, panel, context.timers, window))
+                                                  diceSound(context.dataFolders), panel, context.timers, window))
     , m_mnuOn(soundMenu->addAction(QObject::tr("Sound &On")))
     , m_mnuOff(soundMenu->addAction(QObject::tr("Sound O&ff")))
 {

@@ -58,7 +58,7 @@ void RollWindow::addSoundMenu()
 
 void RollWindow::openRules()
 {
-    viewRules(this, m_context.documents, m_context.prompter, m_context.programDir);
+    viewRules(this, m_context.documents, m_context.prompter, m_context.dataFolders);
 }
 
 void RollWindow::closeEvent(QCloseEvent *event)

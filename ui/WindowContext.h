@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class AutosaveStore;
 class DocumentOpener;
@@ -24,6 +25,6 @@ struct WindowContext
     Printer &printer;
     FileDialogs &dialogs;
     TimerFactory &timers;
-    QString programDir;                // the executable's folder, without a separator at its end
+    QStringList dataFolders;           // where dice.wav and the rules are looked for, in order
     AutosaveStore *autosave = nullptr; // where the scoresheet keeps its sheet; none: it is not kept
 };

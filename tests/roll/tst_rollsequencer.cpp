@@ -71,7 +71,7 @@ public:
 struct Rig
 {
     Rig()
-        : sequencer(soundSetting, random, sound, ProgramDir, labels, timers, nullptr)
+        : sequencer(soundSetting, random, sound, ProgramDir + QStringLiteral("/dice.wav"), labels, timers, nullptr)
         , stop(timers.latest(QStringLiteral("Timer1")))
         , shuffle(timers.latest(QStringLiteral("Timer2")))
     {
@@ -322,7 +322,8 @@ void TestRollSequencer::destroyedMidShuffle()
     FakeSoundPlayer sound;
     RecordingLabels labels;
     WatchedTimerFactory timers;
-    auto sequencer = std::make_unique<RollSequencer>(setting, random, sound, ProgramDir, labels, timers, nullptr);
+    auto sequencer = std::make_unique<RollSequencer>(setting, random, sound, ProgramDir + QStringLiteral("/dice.wav"),
+                                                     labels, timers, nullptr);
     QCOMPARE(timers.alive, 2);
 
     sequencer->load();

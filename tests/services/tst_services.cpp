@@ -1,3 +1,4 @@
+#include "services/DataFiles.h"
 #include "services/QtPrinter.h"
 #include "services/QtPrompter.h"
 #include "services/QtSoundPlayer.h"
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -101,8 +103,9 @@ class TestServices : public QObject
     Q_OBJECT
 
 private slots:
-    // The rules document is "QUORVEL rules.pdf" in the program's folder.
-    void rulesDocumentPath();
+    // Files are looked for in the program's folder, then the user's, then the installed one: the first wins.
+    void dataFileLookupOrder_data();
+    void dataFileLookupOrder();
     // View Rules opens the document there with the folder as working directory, or says it is missing.
     void viewRules_data();
     void viewRules();
@@ -129,10 +132,35 @@ private slots:
     void diceWaveBesideProgram();
 };
 
-void TestServices::rulesDocumentPath()
+void TestServices::dataFileLookupOrder_data()
 {
-    QCOMPARE(::rulesDocumentPath(QStringLiteral("/opt/Quorvel Companion")),
-             QStringLiteral("/opt/Quorvel Companion/QUORVEL rules.pdf"));
+    QTest::addColumn<QList<int>>("holding"); // which of the three folders hold the file
+    QTest::addColumn<int>("found");          // the folder it is found in, -1 for none
+    QTest::newRow("everywhere") << QList<int>{0, 1, 2} << 0;
+    QTest::newRow("user and installed") << QList<int>{1, 2} << 1;
+    QTest::newRow("installed only") << QList<int>{2} << 2;
+    QTest::newRow("program and installed") << QList<int>{0, 2} << 0;
+    QTest::newRow("nowhere") << QList<int>{} << -1;
+}
+
+void TestServices::dataFileLookupOrder()
+{
+    QFETCH(QList<int>, holding);
+    QFETCH(int, found);
+    QTemporaryDir dirs[3];
+    QStringList folders;
+    for (const QTemporaryDir &dir : dirs)
+        folders << dir.path();
+    for (int i : holding)
+        writeFile(folders[i] + QStringLiteral("/dice.wav"), "RIFF");
+    QCOMPARE(findDataFile(folders, QStringLiteral("dice.wav")),
+             found < 0 ? QString() : folders[found] + QStringLiteral("/dice.wav"));
+
+    // The program's own folder leads, the installed folder beside it follows the user's.
+    const QStringList standard = dataFolders(QStringLiteral("/opt/quorvel/bin"));
+    QCOMPARE(standard.value(0), QStringLiteral("/opt/quorvel/bin"));
+    QCOMPARE(standard.value(1), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QCOMPARE(standard.value(2), QStringLiteral("/opt/quorvel/share/quorvel"));
 }
 
 void TestServices::viewRules_data()
@@ -159,7 +187,8 @@ void TestServices::viewRules()
 
     FakeDocumentOpener opener;
     FakePrompter prompter;
-    ::viewRules(nullptr, opener, prompter, programDir);
+    QTemporaryDir elsewhere;
+    ::viewRules(nullptr, opener, prompter, {programDir, elsewhere.path()});
 
     if (present) {
         QCOMPARE(opener.opened, QStringList{rules});
@@ -170,6 +199,7 @@ void TestServices::viewRules()
         QCOMPARE(prompter.messages.size(), 1);
         QVERIFY(prompter.messages[0].contains(QStringLiteral("\"QUORVEL rules.pdf\"")));
         QVERIFY(prompter.messages[0].contains(QDir::toNativeSeparators(programDir)));
+        QVERIFY(prompter.messages[0].contains(QDir::toNativeSeparators(elsewhere.path())));
     }
     QVERIFY(prompter.questions.isEmpty());
 }
@@ -178,7 +208,7 @@ void TestServices::viewRulesOpenerFails()
 {
     QTemporaryDir dir(blankyTemplate());
     QVERIFY(dir.isValid());
-    const QString rules = ::rulesDocumentPath(dir.path());
+    const QString rules = dir.filePath(rulesDocumentName());
     writeFile(rules, "%PDF-1.4\n");
 
     FakeDocumentOpener opener;
@@ -187,7 +217,7 @@ void TestServices::viewRulesOpenerFails()
     QVERIFY(!startDocument(opener, rules, dir.path()));
 
     FakePrompter prompter;
-    ::viewRules(nullptr, opener, prompter, dir.path());
+    ::viewRules(nullptr, opener, prompter, {dir.path()});
     QCOMPARE(opener.opened.size(), 3);
     QCOMPARE(prompter.messages.size(), 1);
     QVERIFY(prompter.messages[0].contains(QStringLiteral("could not be opened")));

@@ -34,7 +34,7 @@ template <typename Random, typename Timers> struct BasicTestContext
     bool autosaveClaimed = autosave.claim(nullptr);
     WindowContext context{soundSetting, random,   sound,
                           documents,    prompter, printer,
-                          dialogs,      timers,   QStringLiteral("/opt/quorvel"),
+                          dialogs,      timers,   {QStringLiteral("/opt/quorvel")},
                           &autosave};
 };
 

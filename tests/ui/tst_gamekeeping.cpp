@@ -31,8 +31,8 @@ struct Run
 {
     explicit Run(TestContext &base, const QString &folder)
         : store(folder)
-        , context{base.soundSetting, base.random,  base.sound,  base.documents,          base.prompter,
-                  base.printer,      base.dialogs, base.timers, base.context.programDir, &store}
+        , context{base.soundSetting, base.random,  base.sound,  base.documents,           base.prompter,
+                  base.printer,      base.dialogs, base.timers, base.context.dataFolders, &store}
     {
         store.claim(nullptr);
     }

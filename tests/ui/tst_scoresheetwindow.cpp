@@ -376,7 +376,7 @@ private Q_SLOTS:
         const WindowContext &context = m_ctx->context;
         WindowContext printing{context.soundSetting, context.random,   context.sound,
                                context.documents,    context.prompter, pdf,
-                               context.dialogs,      context.timers,   context.programDir,
+                               context.dialogs,      context.timers,   context.dataFolders,
                                context.autosave};
         m_window = new ScoresheetWindow(printing);
         m_window->show();

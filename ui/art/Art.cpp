@@ -93,18 +93,21 @@ QPixmap pixmap(Picture picture, qreal devicePixelRatio)
     return result;
 }
 
+QImage iconImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintIcon(painter, size);
+    return image;
+}
+
 QIcon programIcon()
 {
     // One pixmap per common size, each drawn for its size rather than scaled from another.
     QIcon icon;
-    for (int size : {16, 20, 24, 32, 40, 48, 64, 96, 128, 256}) {
-        QPixmap image(size, size);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paintIcon(painter, size);
-        painter.end();
-        icon.addPixmap(image);
-    }
+    for (int size : {16, 20, 22, 24, 32, 40, 48, 64, 96, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(iconImage(size)));
     return icon;
 }
 

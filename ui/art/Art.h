@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 
@@ -31,6 +32,7 @@ enum class Picture {
 QSize naturalSize(Picture picture);             // in device-independent pixels
 void paint(QPainter &painter, Picture picture); // draws it with its top-left at 0,0, natural size, logical px
 QPixmap pixmap(Picture picture, qreal devicePixelRatio = 1.0); // rendered at that ratio (setDevicePixelRatio)
+QImage iconImage(int size);                                    // the icon drawn for a square of size px
 QIcon programIcon();                                           // the icon, sharp at 16, 24, 32, 48, 64 px and up
 
 } // namespace Art

@@ -10,9 +10,34 @@
 AutosaveStore::AutosaveStore(QString folder)
     : m_folder(std::move(folder))
 {
+    // One writer: the sheets reach the disk in the order they were taken.
+    m_writer.setMaxThreadCount(1);
 }
 
-AutosaveStore::~AutosaveStore() = default;
+AutosaveStore::~AutosaveStore()
+{
+    waitForWrites();
+}
+
+void AutosaveStore::waitForWrites()
+{
+    m_writer.waitForDone();
+}
+
+void AutosaveStore::writeOpenInBackground(const QByteArray &bytes, std::function<void(const QString &)> failed)
+{
+    if (!isClaimed()) {
+        failed(QStringLiteral("no autosave slot could be taken"));
+        return;
+    }
+    const QString path = unfinishedPath();
+    m_writer.start([this, path, bytes, failed = std::move(failed)] {
+        QString error;
+        if (!GameFile::writeFile(path, bytes, &error))
+            QMetaObject::invokeMethod(
+                &m_replies, [failed, error] { failed(error); }, Qt::QueuedConnection);
+    });
+}
 
 QString AutosaveStore::defaultFolder()
 {
@@ -60,6 +85,7 @@ bool AutosaveStore::hasUnfinishedSheet() const
 
 void AutosaveStore::keepUnfinishedAsLast()
 {
+    waitForWrites();
     if (!hasUnfinishedSheet())
         return;
     QFile::remove(lastPath());
@@ -84,12 +110,14 @@ void AutosaveStore::markClosed()
 {
     if (!isClaimed())
         return;
+    waitForWrites();
     QFile::remove(unfinishedPath());
     QFile::remove(path(QStringLiteral("open.marker")));
 }
 
 bool AutosaveStore::writeOpen(const QByteArray &bytes, QString *error)
 {
+    waitForWrites();
     if (!isClaimed()) {
         if (error)
             *error = QStringLiteral("no autosave slot could be taken");
@@ -100,6 +128,7 @@ bool AutosaveStore::writeOpen(const QByteArray &bytes, QString *error)
 
 bool AutosaveStore::writeLast(const QByteArray &bytes, QString *error)
 {
+    waitForWrites();
     if (!isClaimed()) {
         if (error)
             *error = QStringLiteral("no autosave slot could be taken");

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
+#include <QThreadPool>
 
+#include <functional>
 #include <memory>
 
 class QLockFile;
@@ -45,9 +48,15 @@ public:
     bool markOpen(QString *error);
     void markClosed();
 
-    // The open window's sheet, and the sheet of the last window that closed.
+    // The open window's sheet, and the sheet of the last window that closed. Both wait
+    // for the writes still under way in the background first.
     bool writeOpen(const QByteArray &bytes, QString *error);
     bool writeLast(const QByteArray &bytes, QString *error);
+    // Writes the open window's sheet on a thread of the store's own, in the order given,
+    // so that the disk never holds up typing; a failure reaches failed on this thread.
+    void writeOpenInBackground(const QByteArray &bytes, std::function<void(const QString &error)> failed);
+    // Returns once every background write has ended.
+    void waitForWrites();
     QString lastPath() const { return path(QStringLiteral("last.quorvel")); }
 
 private:
@@ -56,4 +65,6 @@ private:
     QString m_folder;
     int m_slot = 0;
     std::unique_ptr<QLockFile> m_lock;
+    QObject m_replies; // where a background write's failure is delivered, on the store's thread
+    QThreadPool m_writer;
 };

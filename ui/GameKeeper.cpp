@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QUndoStack>
 #include <QWidget>
@@ -55,9 +56,11 @@ void GameKeeper::autosave()
     AutosaveStore *store = m_context.autosave;
     if (!store)
         return;
-    QString error;
-    if (!store->writeOpen(currentGame(), &error))
-        tellAutosaveFailure(error);
+    // The sheet is taken here, in a fraction of a millisecond; the disk has it later.
+    store->writeOpenInBackground(currentGame(), [keeper = QPointer<GameKeeper>(this)](const QString &error) {
+        if (keeper)
+            keeper->tellAutosaveFailure(error);
+    });
 }
 
 void GameKeeper::tellAutosaveFailure(const QString &reason)

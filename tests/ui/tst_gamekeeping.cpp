@@ -195,6 +195,7 @@ private Q_SLOTS:
             QCOMPARE(timer->enables, enables + 2); // restarted by each keystroke, not a save each
             QVERIFY(timer->fire());
             QVERIFY(!timer->isEnabled());
+            before.store.waitForWrites();
             typed = textsOf(window->sheet());
             window.release()->deleteLater(); // the program dies: no close
         }
@@ -259,8 +260,34 @@ private Q_SLOTS:
         QVERIFY(m_ctx->prompter.messages.first().contains(QStringLiteral("blocker")));
         type(*window, "txtRA_1", "3");
         QVERIFY(autosaveTimer()->fire());
+        run.store.waitForWrites();
+        QCoreApplication::processEvents(); // a failure is told on the window's thread
         QCOMPARE(m_ctx->prompter.messages.size(), 1);
         QCOMPARE(edit(*window, "txtRunsA")->text(), QStringLiteral("3"));
+    }
+
+    // A folder that goes away under a running program: the background write fails, the
+    // user hears of it once, and typing goes on.
+    void autosaveFolderGone()
+    {
+        const QString folder = m_files.filePath(QStringLiteral("vanishing"));
+        Run run(*m_ctx, folder);
+        auto window = open(run.context);
+        QVERIFY(m_ctx->prompter.messages.isEmpty());
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        for (const char *keys : {"3", "4"}) {
+            type(*window, "txtRA_1", QString::fromLatin1(keys));
+            QVERIFY(autosaveTimer()->fire());
+            run.store.waitForWrites();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(m_ctx->prompter.messages.size(), 1);
+        QVERIFY(m_ctx->prompter.messages.first().contains(QStringLiteral("vanishing")));
+        QCOMPARE(edit(*window, "txtRunsA")->text(), QStringLiteral("34"));
+        window->close(); // the closing write fails too, and nothing breaks
     }
 
     // Steps name what they undo; keystrokes in one field are one step; Ctrl+Z in a field

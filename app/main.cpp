@@ -1,5 +1,6 @@
 #include "app/Navigator.h"
 #include "roll/ClockRandomSource.h"
+#include "roll/RollHistory.h"
 #include "roll/SoundSetting.h"
 #include "roll/Timer.h"
 #include "services/AutosaveStore.h"
@@ -34,6 +35,8 @@ int main(int argc, char *argv[])
     options.process(app);
 
     SoundSetting soundSetting;
+    // The roller's rolls, kept while the program runs, however often the roller closes.
+    RollHistory rollerHistory;
     SystemClock clock;
     ClockRandomSource random(clock);
     QtSoundPlayer sound;
@@ -45,10 +48,10 @@ int main(int argc, char *argv[])
     AutosaveStore autosave(AutosaveStore::defaultFolder());
     // Without a slot the scoresheet says so when it opens; the program runs on.
     autosave.claim(nullptr);
-    WindowContext context{soundSetting, random,   sound,
-                          documents,    prompter, printer,
-                          dialogs,      timers,   QCoreApplication::applicationDirPath(),
-                          &autosave};
+    WindowContext context{soundSetting, random,        sound,
+                          documents,    prompter,      printer,
+                          dialogs,      timers,        QCoreApplication::applicationDirPath(),
+                          &autosave,    &rollerHistory};
 
     Navigator navigator(context, [] { QCoreApplication::quit(); });
     const QStringList games = options.positionalArguments();

@@ -37,8 +37,6 @@ public:
     QString loadedFile() const;
     // Whether that file decoded into a sound the player can play.
     bool hasSample() const { return !m_samples.isEmpty(); }
-    // Whether a play's stream is open right now (it closes when its sound has ended).
-    bool isPlaying() const { return m_voice != nullptr; }
 
 private:
     struct Voice;

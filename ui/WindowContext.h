@@ -8,6 +8,7 @@ class FileDialogs;
 class Printer;
 class Prompter;
 class RandomSource;
+class RollHistory;
 class SoundPlayer;
 class SoundSetting;
 class TimerFactory;
@@ -24,6 +25,7 @@ struct WindowContext
     Printer &printer;
     FileDialogs &dialogs;
     TimerFactory &timers;
-    QString programDir;                // the executable's folder, without a separator at its end
-    AutosaveStore *autosave = nullptr; // where the scoresheet keeps its sheet; none: it is not kept
+    QString programDir;                   // the executable's folder, without a separator at its end
+    AutosaveStore *autosave = nullptr;    // where the scoresheet keeps its sheet; none: it is not kept
+    RollHistory *rollerHistory = nullptr; // the roller's rolls while the program runs; none: each roller its own
 };

@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 // The dice's names as the boxes print them, in the order of the values.
 const char *const DieHeaders[Roll::FieldCount] = {
@@ -61,7 +63,9 @@ RollHistoryPanel::RollHistoryPanel(RollHistory &history, Prompter &prompter, QWi
     m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     m_table->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 12);
     for (int i = 0; i < Roll::FieldCount; ++i)
-        m_table->setColumnWidth(1 + i, metrics.horizontalAdvance(headers.at(1 + i)) + 10);
+        m_table->setColumnWidth(1 + i, std::max(metrics.horizontalAdvance(headers.at(1 + i)),
+                                                metrics.horizontalAdvance(QStringLiteral("20")))
+                                           + 12);
     int width = m_table->frameWidth() * 2 + 20;
     for (int c = 0; c < m_table->columnCount(); ++c)
         width += m_table->columnWidth(c);

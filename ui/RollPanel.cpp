@@ -74,12 +74,12 @@ QString RollPanel::labelName(int label)
         QT_TRANSLATE_NOOP("RollPanel", "HITS"),
         QT_TRANSLATE_NOOP("RollPanel", "K"),
         QT_TRANSLATE_NOOP("RollPanel", "W"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS, 1st"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS, Rel"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS A, first die"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS A, second die"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS UE, first die"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS UE, second die"),
+        QT_TRANSLATE_NOOP("RollPanel", "RUNS 1st roll / reliever, red die"),
+        QT_TRANSLATE_NOOP("RollPanel", "RUNS 1st roll / reliever, blue die"),
+        QT_TRANSLATE_NOOP("RollPanel", "RUNS Roll Again, red die"),
+        QT_TRANSLATE_NOOP("RollPanel", "RUNS Roll Again, blue die"),
+        QT_TRANSLATE_NOOP("RollPanel", "RUNS unearned, red die"),
+        QT_TRANSLATE_NOOP("RollPanel", "RUNS unearned, blue die"),
     };
     return QCoreApplication::translate("RollPanel", names[label]);
 }

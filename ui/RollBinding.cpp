@@ -13,8 +13,7 @@
 
 RollBinding::RollBinding(WindowContext &context, RollPanel &panel, RollHistory &history, QMenu *soundMenu,
                          QWidget *window)
-    : m_history(history)
-    , m_sequencer(std::make_unique<RollSequencer>(context.soundSetting, context.random, context.sound,
+    : m_sequencer(std::make_unique<RollSequencer>(context.soundSetting, context.random, context.sound,
                                                   context.programDir, panel, context.timers, window))
     , m_mnuOn(soundMenu->addAction(QObject::tr("Sound &On")))
     , m_mnuOff(soundMenu->addAction(QObject::tr("Sound O&ff")))

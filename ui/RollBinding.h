@@ -25,10 +25,8 @@ public:
     RollSequencer &sequencer() { return *m_sequencer; }
     QAction *mnuOn() const { return m_mnuOn; }
     QAction *mnuOff() const { return m_mnuOff; }
-    RollHistory &history() { return m_history; }
 
 private:
-    RollHistory &m_history;
     std::unique_ptr<RollSequencer> m_sequencer;
     QAction *m_mnuOn;
     QAction *m_mnuOff;

@@ -1,5 +1,6 @@
 #include "app/Navigator.h"
 #include "roll/ClockRandomSource.h"
+#include "roll/RollHistory.h"
 #include "roll/SoundSetting.h"
 #include "roll/Timer.h"
 #include "services/AutosaveStore.h"
@@ -104,6 +105,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     SoundSetting soundSetting;
+    // The roller's rolls, kept while the program runs, however often the roller closes.
+    RollHistory rollerHistory;
     SystemClock clock;
     ClockRandomSource random(clock);
     QtSoundPlayer sound;
@@ -115,8 +118,8 @@ int main(int argc, char *argv[])
     AutosaveStore autosave(AutosaveStore::defaultFolder());
     // Without a slot the scoresheet says so when it opens; the program runs on.
     autosave.claim(nullptr);
-    WindowContext context{soundSetting, random,  sound,  documents, prompter,
-                          printer,      dialogs, timers, folders,   &autosave};
+    WindowContext context{soundSetting, random, sound,   documents, prompter,      printer,
+                          dialogs,      timers, folders, &autosave, &rollerHistory};
 
     Navigator navigator(context, [] { QCoreApplication::quit(); });
     const QStringList games = options.positionalArguments();

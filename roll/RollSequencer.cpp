@@ -1,6 +1,7 @@
 #include "roll/RollSequencer.h"
 
 #include "roll/Roll.h"
+#include "roll/RollHistory.h"
 #include "roll/SoundPlayer.h"
 #include "roll/SoundSetting.h"
 #include "roll/Timer.h"
@@ -36,7 +37,7 @@ void RollSequencer::load()
 void RollSequencer::roll()
 {
     if (!m_sound.isOn()) {
-        rollOnce();
+        rollFinal();
         return;
     }
     m_player.play(diceSoundPath());
@@ -53,8 +54,16 @@ void RollSequencer::showShuffleFrame()
 void RollSequencer::stopShuffle()
 {
     m_shuffleTimer->setEnabled(false);
-    rollOnce();
+    rollFinal();
     m_stopTimer->setEnabled(false);
+}
+
+void RollSequencer::rollFinal()
+{
+    const Roll roll = drawRoll(m_random);
+    showRoll(roll, m_labels);
+    if (m_history)
+        m_history->add(roll, QDateTime::currentDateTime());
 }
 
 void RollSequencer::rollOnce()

@@ -6,6 +6,7 @@
 
 class QObject;
 class RandomSource;
+class RollHistory;
 class RollLabels;
 class SoundPlayer;
 class SoundSetting;
@@ -40,6 +41,9 @@ public:
 
     bool isShuffling() const;
 
+    // Where every final roll is kept (a shuffle frame is not); none: they are not kept.
+    void recordInto(RollHistory *history) { m_history = history; }
+
     Timer &stopTimer() { return *m_stopTimer; }
     Timer &shuffleTimer() { return *m_shuffleTimer; }
 
@@ -48,6 +52,8 @@ public:
 
 private:
     void rollOnce();
+    // The roll that comes to rest: shown and kept in the history.
+    void rollFinal();
 
     SoundSetting &m_sound;
     RandomSource &m_random;
@@ -56,4 +62,5 @@ private:
     RollLabels &m_labels;
     std::unique_ptr<Timer> m_stopTimer;
     std::unique_ptr<Timer> m_shuffleTimer;
+    RollHistory *m_history = nullptr;
 };

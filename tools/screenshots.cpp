@@ -50,6 +50,13 @@ int main(int argc, char *argv[])
         roller.rollBinding().mnuOff()->trigger();
         roller.findChild<QPushButton *>(QStringLiteral("cmdRoll"))->click();
         ok &= save(&roller, folder + QStringLiteral("/roller.png"));
+        // A few more rolls, with the history open beside the dice.
+        services.random.feed({0.2f, 0.9f, 0.35f, 0.5f, 0.15f, 0.8f, 0.45f, 0.05f, 0.65f, 0.3f, 0.95f, 0.7f});
+        roller.findChild<QPushButton *>(QStringLiteral("cmdRoll"))->click();
+        roller.findChild<QPushButton *>(QStringLiteral("cmdRoll"))->click();
+        roller.findChild<QAction *>(QStringLiteral("mnuHistory"))->trigger();
+        roller.show();
+        ok &= save(&roller, folder + QStringLiteral("/roller-history.png"));
     }
     {
         ScoresheetWindow scoresheet(context);

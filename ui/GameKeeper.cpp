@@ -1,5 +1,6 @@
 #include "ui/GameKeeper.h"
 
+#include "roll/RollHistory.h"
 #include "roll/Timer.h"
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
@@ -22,11 +23,13 @@
 #define QUORVEL_VERSION "unknown"
 #endif
 
-GameKeeper::GameKeeper(WindowContext &context, Scoresheet &sheet, QUndoStack &history, QWidget *window)
+GameKeeper::GameKeeper(WindowContext &context, Scoresheet &sheet, QUndoStack &history, RollHistory &rolls,
+                       QWidget *window)
     : QObject(window)
     , m_context(context)
     , m_sheet(sheet)
     , m_history(history)
+    , m_rolls(rolls)
     , m_window(window)
     , m_autosaveTimer(context.timers.create(window, QStringLiteral("autosaveTimer"), AutosaveDelayMs))
 {
@@ -34,6 +37,9 @@ GameKeeper::GameKeeper(WindowContext &context, Scoresheet &sheet, QUndoStack &hi
         m_autosaveTimer->setEnabled(false);
         autosave();
     });
+    // A roll is part of the game: it is kept safe like an edit, without being one.
+    connect(&m_rolls, &RollHistory::added, this, &GameKeeper::sheetChanged);
+    connect(&m_rolls, &RollHistory::reset, this, &GameKeeper::sheetChanged);
 }
 
 GameKeeper::~GameKeeper() = default;
@@ -41,7 +47,7 @@ GameKeeper::~GameKeeper() = default;
 QByteArray GameKeeper::currentGame() const
 {
     return GameFile::serialize(GameSnapshot::capture(m_sheet), QStringLiteral(QUORVEL_VERSION),
-                               QDateTime::currentDateTime());
+                               QDateTime::currentDateTime(), m_rolls.toJson());
 }
 
 void GameKeeper::sheetChanged()
@@ -104,9 +110,19 @@ void GameKeeper::windowShown()
         tellAutosaveFailure(error);
 }
 
+OpenedGame GameKeeper::load(const QString &path) const
+{
+    OpenedGame opened = GameFile::load(path, m_sheet);
+    if (opened.ok() && !RollHistory::isValid(opened.rolls)) {
+        opened = OpenedGame();
+        opened.error = tr("The file's rolls are not rolls of the game's dice.");
+    }
+    return opened;
+}
+
 void GameKeeper::offerUnfinishedSheet(AutosaveStore &store)
 {
-    const OpenedGame found = GameFile::load(store.unfinishedPath(), m_sheet);
+    const OpenedGame found = load(store.unfinishedPath());
     if (!found.ok()) {
         store.keepUnfinishedAsLast();
         return;
@@ -116,7 +132,7 @@ void GameKeeper::offerUnfinishedSheet(AutosaveStore &store)
     const QString question = tr("A scoresheet from %1 (%2 at %3) was not closed properly. Restore it?")
                                  .arg(when, text("txtTeamA"), text("txtTeamH"));
     if (m_context.prompter.askYesNo(m_window, question))
-        apply(*found.snapshot, tr("Restore Sheet"));
+        apply(found, tr("Restore Sheet"));
     else
         store.keepUnfinishedAsLast();
 }
@@ -128,11 +144,13 @@ bool GameKeeper::unsavedEditsMayGo(const QString &question)
     return m_context.prompter.askYesNo(m_window, question);
 }
 
-void GameKeeper::apply(const GameSnapshot &game, const QString &text)
+void GameKeeper::apply(const OpenedGame &game, const QString &text)
 {
     SheetChangeRecorder recorder(m_sheet);
-    game.restore(m_sheet);
+    game.snapshot->restore(m_sheet);
     m_history.push(new SheetEdit(m_sheet, text, recorder));
+    // The rolls are not a step of the sheet's history: they stay as the game brought them.
+    m_rolls.restore(game.rolls);
 }
 
 void GameKeeper::openGame()
@@ -148,13 +166,13 @@ void GameKeeper::openGame()
 
 bool GameKeeper::openFile(const QString &path)
 {
-    const OpenedGame opened = GameFile::load(path, m_sheet);
+    const OpenedGame opened = load(path);
     if (!opened.ok()) {
         m_context.prompter.inform(m_window, tr("The game \"%1\" could not be opened.\n%2")
                                                 .arg(QDir::toNativeSeparators(path), opened.error));
         return false;
     }
-    apply(*opened.snapshot, tr("Open %1").arg(QFileInfo(path).fileName()));
+    apply(opened, tr("Open %1").arg(QFileInfo(path).fileName()));
     m_history.setClean();
     setFilePath(path);
     return true;
@@ -170,13 +188,13 @@ void GameKeeper::recoverLastSheet()
     }
     if (!unsavedEditsMayGo(tr("The scoresheet has changes that are not saved. Recover the last sheet instead?")))
         return;
-    const OpenedGame opened = GameFile::load(path, m_sheet);
+    const OpenedGame opened = load(path);
     if (!opened.ok()) {
         m_context.prompter.inform(m_window, tr("The last scoresheet \"%1\" could not be recovered.\n%2")
                                                 .arg(QDir::toNativeSeparators(path), opened.error));
         return;
     }
-    apply(*opened.snapshot, tr("Recover Last Sheet"));
+    apply(opened, tr("Recover Last Sheet"));
 }
 
 bool GameKeeper::save()

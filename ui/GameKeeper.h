@@ -7,6 +7,7 @@
 
 class AutosaveStore;
 class QUndoStack;
+class RollHistory;
 class QWidget;
 class Scoresheet;
 class Timer;
@@ -25,7 +26,7 @@ class GameKeeper final : public QObject
 public:
     static constexpr int AutosaveDelayMs = 1000;
 
-    GameKeeper(WindowContext &context, Scoresheet &sheet, QUndoStack &history, QWidget *window);
+    GameKeeper(WindowContext &context, Scoresheet &sheet, QUndoStack &history, RollHistory &rolls, QWidget *window);
     ~GameKeeper() override;
 
     // The file the sheet was last opened from or saved to; empty for a new sheet.
@@ -52,11 +53,13 @@ Q_SIGNALS:
 
 private:
     void offerUnfinishedSheet(AutosaveStore &store);
+    // Reads and checks a game file, its rolls too.
+    OpenedGame load(const QString &path) const;
     void autosave();
     QByteArray currentGame() const;
     bool unsavedEditsMayGo(const QString &question);
-    // Puts an opened game on the sheet as one step named text.
-    void apply(const GameSnapshot &game, const QString &text);
+    // Puts an opened game on the sheet as one step named text, and its rolls in the history.
+    void apply(const OpenedGame &game, const QString &text);
     bool writeTo(const QString &path);
     void setFilePath(const QString &path);
     void tellAutosaveFailure(const QString &reason);
@@ -64,6 +67,7 @@ private:
     WindowContext &m_context;
     Scoresheet &m_sheet;
     QUndoStack &m_history;
+    RollHistory &m_rolls;
     QWidget *m_window;
     std::unique_ptr<Timer> m_autosaveTimer;
     QString m_filePath;

@@ -1,5 +1,6 @@
 #include "ui/RollBinding.h"
 
+#include "roll/RollHistory.h"
 #include "roll/RollSequencer.h"
 #include "roll/SoundSetting.h"
 #include "services/DataFiles.h"
@@ -21,7 +22,8 @@ QString diceSound(const QStringList &folders)
 }
 } // namespace
 
-RollBinding::RollBinding(WindowContext &context, RollPanel &panel, QMenu *soundMenu, QWidget *window)
+RollBinding::RollBinding(WindowContext &context, RollPanel &panel, RollHistory &history, QMenu *soundMenu,
+                         QWidget *window)
     : m_sequencer(std::make_unique<RollSequencer>(context.soundSetting, context.random, context.sound,
                                                   diceSound(context.dataFolders), panel, context.timers, window))
     , m_mnuOn(soundMenu->addAction(QObject::tr("Sound &On")))
@@ -45,6 +47,9 @@ RollBinding::RollBinding(WindowContext &context, RollPanel &panel, QMenu *soundM
     QObject::connect(m_mnuOn, &QAction::triggered, window, [&setting] { setting.setOn(true); });
     QObject::connect(m_mnuOff, &QAction::triggered, window, [&setting] { setting.setOn(false); });
     QObject::connect(panel.cmdRoll(), &QPushButton::clicked, window, [this] { m_sequencer->roll(); });
+    // Only the roll that comes to rest is kept and told; a shuffle frame is neither.
+    m_sequencer->recordInto(&history);
+    QObject::connect(&history, &RollHistory::added, window, [&panel] { panel.announceValues(); });
 
     m_sequencer->load();
     showSetting(setting.isOn());

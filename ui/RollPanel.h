@@ -21,6 +21,12 @@ public:
     RollPanel(Variant variant, QWidget *parent);
 
     void setCaption(int label, const QString &text) override;
+    // The roll on the labels has come to rest: each label's accessible name takes its
+    // value, and a screen reader is told of the new values.
+    void announceValues();
+
+    // What a screen reader calls a result label: its box and die, without the value.
+    static QString labelName(int label);
 
     QPushButton *cmdRoll() const { return m_cmdRoll; }
     QPushButton *cmdLinescore() const { return m_cmdLinescore; } // null in the roller

@@ -2,9 +2,11 @@
 
 #include "services/RulesDocument.h"
 #include "ui/RollBinding.h"
+#include "ui/RollHistoryPanel.h"
 #include "ui/WindowContext.h"
 #include "ui/art/Art.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -50,10 +52,20 @@ void RollWindow::addRollPanel(RollPanel::Variant variant, QWidget *parent)
     m_panel = std::make_unique<RollPanel>(variant, parent);
 }
 
-void RollWindow::addSoundMenu()
+void RollWindow::addSoundMenu(RollHistory &history)
 {
-    m_roll = std::make_unique<RollBinding>(m_context, *m_panel, addMenu(QStringLiteral("mnuSound"), tr("&Sound")),
-                                           this);
+    // Docked at the side, so the history never covers the dice; closed until asked for.
+    m_historyPanel = new RollHistoryPanel(history, m_context.prompter, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_historyPanel);
+    m_historyPanel->hide();
+    QAction *show = m_historyPanel->toggleViewAction();
+    show->setText(tr("Roll &History"));
+    show->setObjectName(QStringLiteral("mnuHistory"));
+    show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addMenu(QStringLiteral("mnuView"), tr("&View"))->addAction(show);
+
+    m_roll = std::make_unique<RollBinding>(m_context, *m_panel, history,
+                                           addMenu(QStringLiteral("mnuSound"), tr("&Sound")), this);
 }
 
 void RollWindow::openRules()

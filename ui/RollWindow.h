@@ -8,11 +8,14 @@
 
 class QMenu;
 class RollBinding;
+class RollHistory;
+class RollHistoryPanel;
 struct WindowContext;
 
 // What the two windows that roll have in common: a white client area under a menu
-// bar of File, Sound and Help, the roll panel's binding to the Sound menu, the
-// "View Rules" command, and the unload that brings the launcher back.
+// bar of File, View, Sound and Help, the roll panel's binding to the Sound menu, the
+// roll history beside the dice, the "View Rules" command, and the unload that brings
+// the launcher back.
 class RollWindow : public QMainWindow
 {
     Q_OBJECT
@@ -22,6 +25,7 @@ public:
 
     RollBinding &rollBinding() { return *m_roll; }
     RollPanel &panel() { return *m_panel; }
+    RollHistoryPanel &historyPanel() { return *m_historyPanel; }
 
 Q_SIGNALS:
     // The window is closing, by its close box or File, Exit; it is never called off.
@@ -38,8 +42,9 @@ protected:
     QMenu *addMenu(const QString &objectName, const QString &title);
     // Builds the roll panel into parent (behind nothing made later).
     void addRollPanel(RollPanel::Variant variant, QWidget *parent);
-    // The Sound menu, bound with the panel to the roll sequencing; runs the load handling.
-    void addSoundMenu();
+    // The View menu with "Roll History" over history's dock, then the Sound menu, bound
+    // with the panel to the roll sequencing; runs the load handling.
+    void addSoundMenu(RollHistory &history);
     // "View Rules": opens the rules document beside the program, or says why not.
     void openRules();
 
@@ -49,4 +54,5 @@ private:
     WindowContext &m_context;
     std::unique_ptr<RollPanel> m_panel;
     std::unique_ptr<RollBinding> m_roll;
+    RollHistoryPanel *m_historyPanel = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "ui/RollerWindow.h"
 
+#include "roll/RollHistory.h"
 #include "ui/Appearance.h"
+#include "ui/WindowContext.h"
 
 #include <QAction>
 #include <QLayout>
@@ -24,7 +26,11 @@ RollerWindow::RollerWindow(WindowContext &context, QWidget *parent)
     exitItem->setObjectName(QStringLiteral("mnuExit"));
     connect(exitItem, &QAction::triggered, this, &QWidget::close);
 
-    addSoundMenu();
+    // The program's roller history outlives this window; without one the window keeps its own.
+    RollHistory *history = context.rollerHistory;
+    if (!history)
+        history = new RollHistory(this);
+    addSoundMenu(*history);
 
     QAction *rules = addMenu(QStringLiteral("mnuHelp"), tr("&Help"))->addAction(tr("&View Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));

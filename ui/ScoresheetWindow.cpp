@@ -1,5 +1,6 @@
 #include "ui/ScoresheetWindow.h"
 
+#include "roll/RollHistory.h"
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "scoresheet/ScoresheetOverflow.h"
@@ -41,6 +42,7 @@ ScoresheetWindow::ScoresheetWindow(WindowContext &context, QWidget *parent)
     : RollWindow(context, QStringLiteral("frmScoresheet"), tr("Scoresheet"), parent)
     , m_sheet(std::make_unique<Scoresheet>())
     , m_history(new QUndoStack(this))
+    , m_rolls(new RollHistory(this))
 {
     // A maximized window only shows more of the white paper; the sheet stays at the top left.
     m_client = makeClientArea(toPixels(G::ClientArea).size());
@@ -49,7 +51,7 @@ ScoresheetWindow::ScoresheetWindow(WindowContext &context, QWidget *parent)
     paper.setColor(QPalette::ButtonText, Qt::black);
     m_client->setPalette(paper);
 
-    m_keeper = new GameKeeper(context, *m_sheet, *m_history, this);
+    m_keeper = new GameKeeper(context, *m_sheet, *m_history, *m_rolls, this);
     buildSheet(m_client);
     buildMenus();
     applyTabOrder();
@@ -100,6 +102,9 @@ void ScoresheetWindow::buildSheet(QWidget *client)
     m_frame2 = makePanel(client, QStringLiteral("Frame2"), G::Frame2);
     addRollPanel(RollPanel::Variant::Scoresheet, m_frame2);
 
+    // What Frame2 covers is hidden, so that Tab never lands on a field nobody can see.
+    showRolls();
+
     connect(m_cmdReset, &QPushButton::clicked, this, &ScoresheetWindow::resetSheet);
     connect(m_cmdPrint, &QPushButton::clicked, this, &ScoresheetWindow::printSheet);
     connect(m_cmdRules, &QPushButton::clicked, this, &ScoresheetWindow::openRules);
@@ -114,6 +119,11 @@ QLineEdit *ScoresheetWindow::bindField(Field &field, QWidget *sheetParent, QWidg
     auto *edit = new QLineEdit(field.text(), inLinescore ? linescoreParent : sheetParent);
     edit->setObjectName(field.objectName());
     edit->setFrame(false);
+    edit->setAccessibleName(spokenFieldName(field));
+    if (field.entry() != Entry::Typed)
+        edit->setAccessibleDescription(tr("Computed by the sheet; read only"));
+    // Enter moves on to the next field, as on a paper form.
+    edit->installEventFilter(this);
 
     if (field.entry() == Entry::Hidden || !placement) {
         // A column's hidden total: it has a control, but one that is never shown.
@@ -134,8 +144,6 @@ QLineEdit *ScoresheetWindow::bindField(Field &field, QWidget *sheetParent, QWidg
     if (field.entry() == Entry::Typed) {
         // One edit, one write: the cascade runs inside it.
         connect(edit, &QLineEdit::textEdited, this, [this, &field](const QString &text) { typeInto(field, text); });
-        // The sheet keeps the one history of edits: the line edit's own undo stays out of it.
-        edit->installEventFilter(this);
         edit->setMaxLength(int(GameFile::MaxTextLength));
         // What the sheet writes shows at once. The control that was typed into already
         // holds the text, and setText() would only move its caret.
@@ -190,7 +198,7 @@ void ScoresheetWindow::buildMenus()
     // The typing step in hand closes before it is undone.
     connect(undo, &QAction::triggered, this, [this] { ++m_typingRun; });
 
-    addSoundMenu();
+    addSoundMenu(*m_rolls);
 
     QAction *rules = addMenu(QStringLiteral("mnuHelp"), tr("&Help"))->addAction(tr("&View Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));
@@ -268,6 +276,15 @@ void ScoresheetWindow::showTitle()
 
 bool ScoresheetWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit *>(watched)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            focusNextPrevChild(true);
+            return true;
+        }
+    }
+    // The sheet keeps the one history of edits: a field's own undo stays out of it.
     // Ctrl+Z and its kin in a field go to the sheet's Undo and Redo, not the field's own.
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
@@ -300,14 +317,25 @@ void ScoresheetWindow::closeEvent(QCloseEvent *event)
 
 void ScoresheetWindow::showLinescore()
 {
-    m_frame2->hide();
-    m_frame1->show();
+    showLowerPanel(true);
 }
 
 void ScoresheetWindow::showRolls()
 {
-    m_frame1->hide();
-    m_frame2->show();
+    showLowerPanel(false);
+}
+
+void ScoresheetWindow::showLowerPanel(bool linescore)
+{
+    // The panel not shown is hidden, not merely covered: Tab skips hidden fields.
+    const bool hadFocus = m_frame1->isAncestorOf(focusWidget()) || m_frame2->isAncestorOf(focusWidget())
+                          || focusWidget() == m_cmdViewRolls;
+    m_frame1->setVisible(linescore);
+    m_cmdViewRolls->setVisible(linescore);
+    m_frame2->setVisible(!linescore);
+    // The button that switched the panels went with them; the focus goes to the one that switches back.
+    if (hadFocus)
+        (linescore ? static_cast<QWidget *>(m_cmdViewRolls) : panel().cmdLinescore())->setFocus();
 }
 
 void ScoresheetWindow::printSheet()
@@ -322,9 +350,7 @@ void ScoresheetWindow::printSheet()
     QString error;
     const bool printed = context().printer.printImage(image, &error);
 
-    m_frame1->hide();
-    m_frame2->show();
-    m_cmdViewRolls->show();
+    showRolls();
 
     if (!printed)
         context().prompter.inform(this, error.isEmpty() ? tr("The scoresheet could not be printed.") : error);

@@ -10,6 +10,7 @@ class GameKeeper;
 class QLineEdit;
 class QPushButton;
 class QUndoStack;
+class RollHistory;
 class Scoresheet;
 class SheetEdit;
 
@@ -28,6 +29,7 @@ public:
     Scoresheet &sheet() { return *m_sheet; }
     GameKeeper &gameKeeper() { return *m_keeper; }
     QUndoStack &history() { return *m_history; }
+    RollHistory &rolls() { return *m_rolls; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,12 +50,14 @@ private:
     void printSheet();
     void showLinescore();
     void showRolls();
+    void showLowerPanel(bool linescore);
     void confirmExit();
     // Runs one write (or a reset) of the sheet; an overflow is told to the user and the sheet goes on.
     template <typename Write> void guarded(Write &&write);
 
     std::unique_ptr<Scoresheet> m_sheet;
     QUndoStack *m_history;
+    RollHistory *m_rolls; // part of the game: saved and opened with the sheet
     GameKeeper *m_keeper = nullptr;
     quint64 m_typingRun = 0; // keystrokes of one run merge into one step
     QMetaObject::Connection m_focusWatch;

@@ -4,6 +4,7 @@
 #include "scoresheet/Scoresheet.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -110,4 +111,50 @@ QString describeField(const Field &field)
     if (!field.isArrayElement())
         return QStringLiteral("%1 %2").arg(side, label);
     return QCoreApplication::translate("SheetEdit", "%1 %2, row %3").arg(side, label).arg(field.index());
+}
+
+QString spokenFieldName(const Field &field)
+{
+    static const QRegularExpression parts(QStringLiteral("^txt(\\w+?)([AH])(\\d?)(?:_(\\d+))?$"));
+    const QRegularExpressionMatch m = parts.match(field.objectName());
+    if (!m.hasMatch())
+        return field.objectName();
+    const auto tr = [](const char *text) { return QCoreApplication::translate("SheetEdit", text); };
+    const QString side = m.captured(2) == u'H' ? tr("Home") : tr("Away");
+    const QString stem = m.captured(1) + m.captured(3);
+    const QString row = m.captured(4);
+    struct Spoken
+    {
+        const char *stem;
+        const char *words;
+    };
+    // Batting rows, then the inning rows (the opposing pitcher's line), then the rest.
+    static const Spoken batting[] = {{"Hitter", "hitter"}, {"Hit", "H"}, {"RBI", "RBI"}, {"2b", "2B"},
+                                     {"3b", "3B"},         {"HR", "HR"}, {"SB", "SB"}};
+    static const Spoken inning[] =
+        {{"Pitcher", "pitcher"},    {"R", "R"}, {"ER", "ER"}, {"HitP", "H"}, {"K", "K"}, {"BB", "BB"},
+         {"Pull", "pitcher load *"}};
+    static const Spoken single[] = {
+        {"NeedHRBI", "NEED H+RBI"},
+        {"NeedH", "NEED H"},
+        {"Runs", "RUNS"},
+        {"Hits", "HITS"},
+        {"Team", "team name"},
+        {"Team2", "team name above the other half's innings"},
+        {"Team3", "linescore team name"},
+        {"Runs2", "linescore R"},
+        {"Hits2", "linescore H"},
+    };
+    for (const Spoken &s : batting)
+        if (stem == QLatin1String(s.stem))
+            return tr("%1 batting, row %2, %3").arg(side, row, tr(s.words));
+    for (const Spoken &s : inning)
+        if (stem == QLatin1String(s.stem))
+            return tr("%1 inning %2, %3").arg(side, row, tr(s.words));
+    if (stem == QLatin1String("Inn"))
+        return tr("%1 linescore, inning %2 runs").arg(side, row);
+    for (const Spoken &s : single)
+        if (stem == QLatin1String(s.stem))
+            return row.isEmpty() ? tr("%1 %2").arg(side, tr(s.words)) : tr("%1 %2, %3").arg(side, tr(s.words), row);
+    return field.objectName();
 }

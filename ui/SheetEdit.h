@@ -63,3 +63,7 @@ private:
 
 // "Away H, row 3", "Home team name": a field as the user knows it, for the Edit menu.
 QString describeField(const Field &field);
+
+// "Away batting, row 3, H", "Home inning 7, pitcher", "Away NEED H": a field's accessible
+// name, what a screen reader says for it; unique on the sheet.
+QString spokenFieldName(const Field &field);

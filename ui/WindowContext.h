@@ -9,6 +9,7 @@ class FileDialogs;
 class Printer;
 class Prompter;
 class RandomSource;
+class RollHistory;
 class SoundPlayer;
 class SoundSetting;
 class TimerFactory;
@@ -25,6 +26,7 @@ struct WindowContext
     Printer &printer;
     FileDialogs &dialogs;
     TimerFactory &timers;
-    QStringList dataFolders;           // where dice.wav and the rules are looked for, in order
-    AutosaveStore *autosave = nullptr; // where the scoresheet keeps its sheet; none: it is not kept
+    QStringList dataFolders;              // where dice.wav and the rules are looked for, in order
+    AutosaveStore *autosave = nullptr;    // where the scoresheet keeps its sheet; none: it is not kept
+    RollHistory *rollerHistory = nullptr; // the roller's rolls while the program runs; none: each roller its own
 };

@@ -126,7 +126,8 @@ private slots:
     void prompterAsks();
     // Messages are titled "Quorvel" with an OK button.
     void prompterInforms();
-    // A missing dice sound is never handed to the player; a present one is loaded ahead of the press.
+    // A missing dice sound is never handed to the player; a present one is decoded ahead of the press; a broken one
+    // stays silent.
     void soundPlayerLoadsOnlyExistingFiles();
     // The build puts a two-second 16-bit mono PCM dice.wav beside the program, sounding from the start.
     void diceWaveBesideProgram();
@@ -387,9 +388,21 @@ void TestServices::soundPlayerLoadsOnlyExistingFiles()
     player.play(present);
     QCOMPARE(player.loadedFile(), present);
 
+    QVERIFY(player.hasSample());
+
     // A press naming a missing file plays nothing and keeps what was loaded.
     player.play(missing);
     QCOMPARE(player.loadedFile(), present);
+    QVERIFY(player.hasSample());
+
+    // A file that is not a wave (or a wave the player cannot play) decodes to nothing and plays nothing.
+    for (const QByteArray &bytes : {QByteArray("not a sound at all"), QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16)}) {
+        const QString broken = dir.filePath(QStringLiteral("broken %1.wav").arg(bytes.size()));
+        writeFile(broken, bytes);
+        player.play(broken);
+        QCOMPARE(player.loadedFile(), broken);
+        QVERIFY(!player.hasSample());
+    }
 }
 
 void TestServices::diceWaveBesideProgram()

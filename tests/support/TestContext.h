@@ -4,6 +4,7 @@
 // without a user: tests, benchmarks and the screenshots.
 
 #include "roll/ClockRandomSource.h"
+#include "roll/RollHistory.h"
 #include "roll/SoundSetting.h"
 #include "services/AutosaveStore.h"
 #include "support/Fakes.h"
@@ -21,6 +22,7 @@
 template <typename Random, typename Timers> struct BasicTestContext
 {
     SoundSetting soundSetting;
+    RollHistory rollerHistory;
     Random random;
     FakeSoundPlayer sound;
     FakeDocumentOpener documents;
@@ -32,10 +34,10 @@ template <typename Random, typename Timers> struct BasicTestContext
     QTemporaryDir dataFolder;
     AutosaveStore autosave{dataFolder.filePath(QStringLiteral("autosave"))};
     bool autosaveClaimed = autosave.claim(nullptr);
-    WindowContext context{soundSetting, random,   sound,
-                          documents,    prompter, printer,
-                          dialogs,      timers,   {QStringLiteral("/opt/quorvel")},
-                          &autosave};
+    WindowContext context{soundSetting, random,        sound,
+                          documents,    prompter,      printer,
+                          dialogs,      timers,        {QStringLiteral("/opt/quorvel")},
+                          &autosave,    &rollerHistory};
 };
 
 // The system clock's random source, made in one piece.

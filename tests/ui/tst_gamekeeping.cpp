@@ -1,3 +1,4 @@
+#include "roll/RollHistory.h"
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "services/AutosaveStore.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QUndoStack>
 #include <QtTest>
@@ -230,6 +232,47 @@ private Q_SLOTS:
         QCOMPARE(textsOf(window->sheet()), closed);
         QCOMPARE(window->history().undoText(), QStringLiteral("Recover Last Sheet"));
         QVERIFY(m_ctx->prompter.messages.isEmpty());
+    }
+
+    // The sheet's rolls go into its game file and come back with it, on Open and on Recover; a
+    // new sheet starts with none, and a file whose rolls are broken is refused as a whole.
+    void rollsTravelWithTheGame()
+    {
+        auto window = open(m_ctx->context);
+        m_ctx->soundSetting.setOn(false);
+        auto *roll = window->findChild<QPushButton *>(QStringLiteral("cmdRoll"));
+        for (int i = 0; i < 3; ++i)
+            roll->click();
+        QCOMPARE(window->rolls().size(), 3);
+        const QString rolled = window->rolls().text();
+        m_ctx->dialogs.saveAnswer = m_files.filePath(QStringLiteral("rolls.quorvel"));
+        trigger(*window, "mnuSave");
+        window->close();
+        window.reset();
+
+        window = open(m_ctx->context);
+        QVERIFY(window->rolls().isEmpty());
+        trigger(*window, "mnuRecover");
+        QCOMPARE(window->rolls().text(), rolled);
+        window->rolls().clear();
+        m_ctx->dialogs.openAnswer = m_ctx->dialogs.saveAnswer;
+        trigger(*window, "mnuOpen");
+        QCOMPARE(window->rolls().text(), rolled);
+
+        QFile file(m_ctx->dialogs.saveAnswer);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        file.close();
+        const qsizetype dice = bytes.indexOf("\"dice\": \"") + 9;
+        QVERIFY(dice > 9);
+        bytes.replace(dice, 2, "99");
+        const QString broken = m_files.filePath(QStringLiteral("broken rolls.quorvel"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        QVERIFY(!window->gameKeeper().openFile(broken));
+        QVERIFY(m_ctx->prompter.messages.last().contains(QStringLiteral("rolls")));
+        QCOMPARE(window->rolls().text(), rolled);
     }
 
     // Two running copies take two slots and never write each other's sheet.

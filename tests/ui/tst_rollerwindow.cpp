@@ -92,13 +92,15 @@ private Q_SLOTS:
         QCOMPARE(m_ctx->sound.preloaded, QStringList{"/opt/quorvel/dice.wav"});
     }
 
-    // Menus stand File, Sound, Help with their items in order.
+    // Menus stand File, View, Sound, Help with their items in order; Ctrl+H is the one shortcut.
     void menusInOrder()
     {
         QStringList titles;
         for (QAction *a : m_window->menuBar()->actions())
             titles << a->text().remove(QLatin1Char('&'));
-        QCOMPARE(titles, (QStringList{"File", "Sound", "Help"}));
+        QCOMPARE(titles, (QStringList{"File", "View", "Sound", "Help"}));
+        QCOMPARE(find<QAction>("mnuHistory")->text().remove(QLatin1Char('&')), QStringLiteral("Roll History"));
+        QCOMPARE(find<QAction>("mnuHistory")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
         QVERIFY(find<QMenu>("mnuFile"));
         QVERIFY(find<QMenu>("mnuSound"));
         QVERIFY(find<QMenu>("mnuHelp"));

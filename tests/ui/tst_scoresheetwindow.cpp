@@ -106,7 +106,7 @@ private Q_SLOTS:
         QStringList titles;
         for (QAction *a : m_window->menuBar()->actions())
             titles << a->text().remove(QLatin1Char('&'));
-        QCOMPARE(titles, (QStringList{"File", "Edit", "Sound", "Help"}));
+        QCOMPARE(titles, (QStringList{"File", "Edit", "View", "Sound", "Help"}));
         QStringList file;
         for (QAction *a : find<QMenu>("mnuFile")->actions())
             file << a->objectName() + ':' + a->text().remove(QLatin1Char('&')) + ':'
@@ -271,38 +271,76 @@ private Q_SLOTS:
         QCOMPARE(e->text(), before);
     }
 
-    // Tab visits the fields in the sheet's order, from txtTeamA round to "View Rolls" and back.
+    // Tab visits the fields in the sheet's order, from txtTeamA round to the lower panel's buttons and back,
+    // and never lands on a field the panel in front hides: the linescore under the dice, or the dice under
+    // the linescore.
     void tabOrder()
     {
-        QStringList visited;
-        QWidget *start = QApplication::focusWidget();
-        QCOMPARE(start->objectName(), QStringLiteral("txtTeamA"));
-        do {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        } while (QApplication::focusWidget() != start && visited.size() < 1000);
-        QCOMPARE(visited.size(), 2 * (7 * 12 + 7 * 14) + 2 * 14 + 18 + 3);
-        const auto after = [&](const char *name) {
+        const auto walk = [] {
+            QStringList visited;
+            QWidget *start = QApplication::focusWidget();
+            do {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget *now = QApplication::focusWidget();
+                if (!now->isVisible())
+                    visited << QStringLiteral("hidden ") + now->objectName();
+                visited << now->objectName();
+            } while (QApplication::focusWidget() != start && visited.size() < 1000);
+            return visited;
+        };
+        const auto after = [](const QStringList &visited, const char *name) {
             const qsizetype i = visited.indexOf(QString::fromLatin1(name));
             return i >= 0 && i + 1 < visited.size() ? visited.at(i + 1) : QString();
         };
-        QCOMPARE(visited.first(), QStringLiteral("txtTeamH"));
-        QCOMPARE(after("txtHitsH"), QStringLiteral("txtHitterA_1"));
-        QCOMPARE(after("txtPitcherH_14"), QStringLiteral("txtHitA_2"));
-        QCOMPARE(after("txtHitA_2"), QStringLiteral("txtHitA_3"));
-        QCOMPARE(after("txtHitA_3"), QStringLiteral("txtHitA_1"));
-        QCOMPARE(after("txtRA_1"), QStringLiteral("txtERA_1"));
-        QCOMPARE(after("txtPullA_1"), QStringLiteral("txtRA_2"));
-        QCOMPARE(after("txtPullA_14"), QStringLiteral("txtRH_1"));
-        QCOMPARE(after("txtRBIA_12"), QStringLiteral("txtRBIH_1"));
-        QCOMPARE(after("txtSBH_12"), QStringLiteral("txtNeedHRBIA"));
-        QCOMPARE(after("txtTeamA2"), QStringLiteral("txtHitsH2"));
-        QCOMPARE(after("txtRunsA2"), QStringLiteral("txtInnH_14"));
-        QCOMPARE(after("txtInnH_1"), QStringLiteral("txtInnA_14"));
-        QCOMPARE(after("txtTeamA3"), QStringLiteral("cmdRoll"));
-        QCOMPARE(after("cmdRoll"), QStringLiteral("cmdLinescore"));
-        QCOMPARE(after("cmdLinescore"), QStringLiteral("cmdViewRolls"));
-        QCOMPARE(visited.last(), QStringLiteral("txtTeamA"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTeamA"));
+        const QStringList rolls = walk();
+        // Sheet fields and counters; the 34 linescore fields and "View Rolls" stay out.
+        QCOMPARE(rolls.size(), 2 * (7 * 12 + 7 * 14) + 12 + 2);
+        QCOMPARE(rolls.first(), QStringLiteral("txtTeamH"));
+        QCOMPARE(after(rolls, "txtHitsH"), QStringLiteral("txtHitterA_1"));
+        QCOMPARE(after(rolls, "txtPitcherH_14"), QStringLiteral("txtHitA_2"));
+        QCOMPARE(after(rolls, "txtHitA_2"), QStringLiteral("txtHitA_3"));
+        QCOMPARE(after(rolls, "txtHitA_3"), QStringLiteral("txtHitA_1"));
+        QCOMPARE(after(rolls, "txtRA_1"), QStringLiteral("txtERA_1"));
+        QCOMPARE(after(rolls, "txtPullA_1"), QStringLiteral("txtRA_2"));
+        QCOMPARE(after(rolls, "txtPullA_14"), QStringLiteral("txtRH_1"));
+        QCOMPARE(after(rolls, "txtRBIA_12"), QStringLiteral("txtRBIH_1"));
+        QCOMPARE(after(rolls, "txtSBH_12"), QStringLiteral("txtNeedHRBIA"));
+        QCOMPARE(after(rolls, "txtTeamA2"), QStringLiteral("cmdRoll"));
+        QCOMPARE(after(rolls, "cmdRoll"), QStringLiteral("cmdLinescore"));
+        QCOMPARE(rolls.last(), QStringLiteral("txtTeamA"));
+
+        find<QPushButton>("cmdLinescore")->click();
+        find("txtTeamA")->setFocus();
+        const QStringList linescore = walk();
+        QCOMPARE(linescore.size(), 2 * (7 * 12 + 7 * 14) + 2 * 14 + 18 + 1);
+        QCOMPARE(after(linescore, "txtTeamA2"), QStringLiteral("txtHitsH2"));
+        QCOMPARE(after(linescore, "txtRunsA2"), QStringLiteral("txtInnH_14"));
+        QCOMPARE(after(linescore, "txtInnH_1"), QStringLiteral("txtInnA_14"));
+        QCOMPARE(after(linescore, "txtTeamA3"), QStringLiteral("cmdViewRolls"));
+        QCOMPARE(linescore.last(), QStringLiteral("txtTeamA"));
+        QVERIFY(!linescore.contains(QStringLiteral("cmdRoll")));
+    }
+
+    // Enter in a field moves on to the next field in the Tab order, in the field that was typed into too.
+    void enterMovesOn()
+    {
+        QLineEdit *team = edit("txtTeamA");
+        QCOMPARE(QApplication::focusWidget(), team);
+        QTest::keyClicks(team, "Cats");
+        QTest::keyClick(team, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), find("txtTeamH"));
+        QCOMPARE(text("txtTeamA"), QStringLiteral("Cats"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *byTab = QApplication::focusWidget();
+        QVERIFY(byTab != find("txtTeamH"));
+        find("txtTeamH")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget(), byTab);
+        // A read-only counter moves on as well.
+        edit("txtNeedHRBIA")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(QApplication::focusWidget() != find("txtNeedHRBIA"));
     }
 
     // "View Linescore" and "View Rolls" switch the lower area; a reset does not change the view.

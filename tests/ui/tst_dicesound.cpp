@@ -186,7 +186,7 @@ void TestDiceSound::everyRollIsHeard()
     QtSoundPlayer player;
     WindowContext context{parts.soundSetting, parts.random,   player,
                           parts.documents,    parts.prompter, parts.printer,
-                          parts.dialogs,      parts.timers,   QCoreApplication::applicationDirPath()};
+                          parts.dialogs,      parts.timers,   {QCoreApplication::applicationDirPath()}};
     auto *window = new RollerWindow(context);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));

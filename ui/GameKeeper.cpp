@@ -23,6 +23,16 @@
 #define QUORVEL_VERSION "unknown"
 #endif
 
+namespace {
+// Where a new game is saved and opened from: the documents folder, or home where a
+// desktop has none.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+} // namespace
+
 GameKeeper::GameKeeper(WindowContext &context, Scoresheet &sheet, QUndoStack &history, RollHistory &rolls,
                        QWidget *window)
     : QObject(window)
@@ -210,7 +220,7 @@ bool GameKeeper::saveAs()
     if (suggested.isEmpty()) {
         const QString name = GameFile::suggestedName(m_sheet.field("txtTeamA").text(), m_sheet.field("txtTeamH").text(),
                                                      QDate::currentDate());
-        suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/' + name;
+        suggested = documentsFolder() + u'/' + name;
     }
     const QString path = m_context.dialogs.saveGame(m_window, suggested);
     if (path.isEmpty())

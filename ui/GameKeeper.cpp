@@ -167,8 +167,7 @@ void GameKeeper::openGame()
 {
     if (!unsavedEditsMayGo(tr("The scoresheet has changes that are not saved. Open another game instead?")))
         return;
-    const QString folder = m_filePath.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                                : QFileInfo(m_filePath).absolutePath();
+    const QString folder = m_filePath.isEmpty() ? documentsFolder() : QFileInfo(m_filePath).absolutePath();
     const QString path = m_context.dialogs.openGame(m_window, folder);
     if (!path.isEmpty())
         openFile(path);

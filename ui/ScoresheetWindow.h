@@ -11,6 +11,7 @@ class QLineEdit;
 class QPushButton;
 class QUndoStack;
 class Scoresheet;
+class ScoresheetPage;
 class SheetEdit;
 
 // The electronic scoresheet of one game: the sheet with its fields over the printed
@@ -46,6 +47,9 @@ private:
     void showTitle();
     void resetSheet();
     void printSheet();
+    void exportPdf();
+    // "<away> at <home> <yyyy-mm-dd>.pdf" in the documents folder.
+    QString suggestedPdfPath() const;
     void showLinescore();
     void showRolls();
     void confirmExit();
@@ -53,6 +57,7 @@ private:
     template <typename Write> void guarded(Write &&write);
 
     std::unique_ptr<Scoresheet> m_sheet;
+    std::unique_ptr<ScoresheetPage> m_page; // what Print and Export PDF put on paper
     QUndoStack *m_history;
     GameKeeper *m_keeper = nullptr;
     quint64 m_typingRun = 0; // keystrokes of one run merge into one step

@@ -1,6 +1,5 @@
 #include "app/Navigator.h"
 #include "scoresheet/Scoresheet.h"
-#include "services/QtPrinter.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
 #include "ui/RollPanelLayout.h"
@@ -13,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -112,8 +112,8 @@ private Q_SLOTS:
             file << a->objectName() + ':' + a->text().remove(QLatin1Char('&')) + ':'
                         + a->shortcut().toString(QKeySequence::PortableText);
         QCOMPARE(file, (QStringList{"mnuOpen:Open Game...:Ctrl+O", "mnuSave:Save Game:Ctrl+S",
-                                    "mnuSaveAs:Save Game As...:Ctrl+Shift+S",
-                                    "::", "mnuReset:Reset Scoresheet:", "mnuPrint:Print Scoresheet:", "::",
+                                    "mnuSaveAs:Save Game As...:Ctrl+Shift+S", "::", "mnuReset:Reset Scoresheet:",
+                                    "mnuPrint:Print Scoresheet:", "mnuExportPdf:Export PDF...:", "::",
                                     "mnuRecover:Recover Last Sheet:", "::", "mnuExit:Exit:"}));
         QStringList edit;
         for (QAction *a : find<QMenu>("mnuEdit")->actions())
@@ -366,27 +366,56 @@ private Q_SLOTS:
         verifyHiddenStayHidden();
     }
 
-    // One real print through Qt's PDF output writes a PDF of the sheet.
-    void printToPdf()
+    // Export PDF suggests "<away> at <home> <date>.pdf" in the documents folder and writes the page where the user
+    // chose; a cancelled dialog writes nothing, a failed write is told with its reason.
+    void exportPdf_data()
     {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
-        QtPrinter pdf(file);
-        delete m_window.data();
-        const WindowContext &context = m_ctx->context;
-        WindowContext printing{context.soundSetting, context.random,   context.sound,
-                               context.documents,    context.prompter, pdf,
-                               context.dialogs,      context.timers,   context.programDir,
-                               context.autosave};
-        m_window = new ScoresheetWindow(printing);
-        m_window->show();
-        trigger("mnuPrint");
-        QVERIFY(m_ctx->prompter.messages.isEmpty());
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::ReadOnly));
-        QVERIFY(out.read(4) == "%PDF");
-        QVERIFY(out.size() > 5000);
-        delete m_window.data();
+        QTest::addColumn<QString>("away");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("fail");
+        QTest::addColumn<QString>("suggestedName");
+        QTest::newRow("written") << "Cats"
+                                 << "Owls"
+                                 << "/tmp/game.pdf" << false << "Cats at Owls %1.pdf";
+        QTest::newRow("names unsafe in a file name") << "A/B"
+                                                     << "C:D"
+                                                     << "/tmp/game.pdf" << false << "A-B at C-D %1.pdf";
+        QTest::newRow("no names yet") << ""
+                                      << ""
+                                      << "/tmp/game.pdf" << false << "Away at Home %1.pdf";
+        QTest::newRow("cancelled") << "Cats"
+                                   << "Owls"
+                                   << "" << false << "Cats at Owls %1.pdf";
+        QTest::newRow("write fails") << "Cats"
+                                     << "Owls"
+                                     << "/tmp/game.pdf" << true << "Cats at Owls %1.pdf";
+    }
+    void exportPdf()
+    {
+        QFETCH(QString, away);
+        QFETCH(QString, home);
+        QFETCH(QString, answer);
+        QFETCH(bool, fail);
+        QFETCH(QString, suggestedName);
+        type("txtTeamA", away);
+        type("txtTeamH", home);
+        m_ctx->dialogs.pdfAnswer = answer;
+        m_ctx->printer.fail = fail;
+        m_ctx->printer.failure = QStringLiteral("The PDF file /tmp/game.pdf could not be written: Disk full.");
+        trigger("mnuExportPdf");
+
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString suggested = QDir(documents).filePath(
+            suggestedName.arg(QDate::currentDate().toString(Qt::ISODate)));
+        QCOMPARE(m_ctx->dialogs.suggestedPdfPaths, QStringList{suggested});
+        QCOMPARE(m_ctx->printer.pdfFiles, answer.isEmpty() ? QStringList() : QStringList{answer});
+        QCOMPARE(m_ctx->prompter.messages, fail ? QStringList{m_ctx->printer.failure} : QStringList());
+        if (!answer.isEmpty()) {
+            // The page is the sheet with its linescore, though the window shows the roll panel.
+            QCOMPARE(m_ctx->printer.images.back().size(), QSize(734, 711));
+            QVERIFY(find("Frame2")->isVisible());
+        }
     }
 
     // "Reset Scoresheet" asks its question; No changes nothing, Yes clears the sheet and keeps the names.

@@ -2,9 +2,11 @@
 #include "scoresheet/Scoresheet.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
+#include "ui/CellText.h"
 #include "ui/RollPanelLayout.h"
 #include "ui/ScoresheetLayout.h"
 #include "ui/ScoresheetWindow.h"
+#include "ui/SheetCell.h"
 
 #include <QAction>
 #include <QLabel>
@@ -269,6 +271,73 @@ private Q_SLOTS:
         QTest::keyClick(e, Qt::Key_Delete);
         e->insert(QStringLiteral("9"));
         QCOMPARE(e->text(), before);
+    }
+
+    // A text wider than its cell shows from its first character, in a smaller size or cut short with "...", never
+    // as another value ("2769" for "-32769"); the whole text is the tooltip. A typed cell shows its start too once
+    // the focus has left it.
+    void wideValuesShowTheirStart_data()
+    {
+        const QString longName = QStringLiteral("The Extraordinarily Long-Named Nine Club");
+        QCOMPARE(longName.size(), 40);
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<bool>("cutShort");
+        QTest::newRow("linescore inning") << "txtInnA_1"
+                                          << "-32769" << false << false;
+        QTest::newRow("linescore hits") << "txtHitsH2"
+                                        << "30308" << false << false;
+        QTest::newRow("linescore team") << "txtTeamA3" << longName << false << true;
+        QTest::newRow("pitching header team") << "txtTeamA2" << longName << false << true;
+        QTest::newRow("typed hitter") << "txtHitterA_1" << longName << true << true;
+        QTest::newRow("fits as it is") << "txtRunsA"
+                                       << "12" << false << false;
+    }
+    void wideValuesShowTheirStart()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, written);
+        QFETCH(bool, typed);
+        QFETCH(bool, cutShort);
+        find<QPushButton>("cmdLinescore")->click();
+        if (typed) {
+            type(name, written);
+            QTest::keyClick(edit(name), Qt::Key_Tab);
+        } else {
+            m_window->sheet().findControl(name)->restoreText(written);
+        }
+        auto *cell = find<SheetCell>(name);
+        QVERIFY(!cell->hasFocus());
+        QCOMPARE(cell->text(), written);
+        const CellText shown = cell->fitted();
+        QCOMPARE(shown.shown().front(), written.front());
+        QCOMPARE(shown.shown().endsWith(QLatin1String("...")), cutShort);
+        QCOMPARE(cell->toolTip(), shown.isWhole() ? QString() : written);
+        QVERIFY(shown.font().pixelSize() >= CellText::MinimumPixelSize);
+        // What is painted stands whole inside the cell: no ink runs off either side.
+        const QImage painted = cell->grab().toImage();
+        QRect ink;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                if (qGray(painted.pixel(x, y)) < 160 || qRed(painted.pixel(x, y)) > qGreen(painted.pixel(x, y)) + 80)
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(ink.left() > 0 && ink.right() < painted.width() - 1,
+                 qPrintable(QStringLiteral("ink %1..%2 of %3").arg(ink.left()).arg(ink.right()).arg(painted.width())));
+    }
+
+    // Typing in the middle of a field keeps the caret where the user typed.
+    void caretStaysWhereTyped()
+    {
+        QLineEdit *e = edit("txtHitA_1");
+        e->setFocus();
+        QTest::keyClicks(e, "2");
+        QTest::keyClick(e, Qt::Key_Home);
+        QTest::keyClicks(e, "13");
+        QCOMPARE(e->text(), QStringLiteral("132"));
+        QCOMPARE(e->cursorPosition(), 2);
+        QCOMPARE(text("txtHitsA"), QStringLiteral("132"));
     }
 
     // Tab visits the fields in the sheet's order, from txtTeamA round to "View Rolls" and back.

@@ -36,6 +36,14 @@ template <typename Random, typename Timers> struct BasicTestContext
                           documents,    prompter, printer,
                           dialogs,      timers,   QStringLiteral("/opt/quorvel"),
                           &autosave};
+
+    // The same services with another printer: a real one, for the tests that print through it.
+    WindowContext withPrinter(Printer &other) const
+    {
+        return WindowContext{context.soundSetting, context.random,  context.sound,   context.documents,
+                             context.prompter,     other,           context.dialogs, context.timers,
+                             context.programDir,   context.autosave};
+    }
 };
 
 // The system clock's random source, made in one piece.

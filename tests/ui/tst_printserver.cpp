@@ -107,10 +107,7 @@ private Q_SLOTS:
     void init()
     {
         m_ctx = std::make_unique<TestContext>();
-        const WindowContext &c = m_ctx->context;
-        m_printing = std::make_unique<WindowContext>(WindowContext{c.soundSetting, c.random, c.sound, c.documents,
-                                                                   c.prompter, m_printer, c.dialogs, c.timers,
-                                                                   c.programDir, c.autosave});
+        m_printing = std::make_unique<WindowContext>(m_ctx->withPrinter(m_printer));
         m_window = new ScoresheetWindow(*m_printing);
         m_window->show();
         QApplication::setActiveWindow(m_window);

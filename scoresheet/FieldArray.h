@@ -13,7 +13,7 @@
 class FieldArray
 {
 public:
-    // caption says in plain words what the column is ("away half's batting H column"),
+    // caption says in plain words what the column is ("away team's batting H column"),
     // for messages.
     FieldArray(const QString &name, const QString &caption, qint16 first, qint16 last, Entry entry);
 
@@ -25,6 +25,8 @@ public:
     qint16 first() const { return m_first; }
     qint16 last() const { return m_last; }
     bool contains(int index) const { return index >= m_first && index <= m_last; }
+    // The row of the sheet where the element stands (sheetRow), for messages.
+    int row(int index) const;
 
     // Unchecked: the index must lie in first..last.
     Field &operator[](int index) { return m_fields[size_t(index - m_first)]; }

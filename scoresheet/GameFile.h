@@ -50,9 +50,9 @@ namespace GameFile {
 
 inline constexpr int Version = 1;
 inline constexpr qsizetype MaxBytes = 1024 * 1024;
-// The window's line edits set no maximum length of their own, so one limit serves
-// every field; a window that caps its controls should use this one.
-inline constexpr qsizetype MaxTextLength = 255;
+// No field limits the length of its text, so a field may hold as much as a whole game
+// file may: every sheet that can be saved can be opened again (up to MaxBytes).
+inline constexpr qsizetype MaxTextLength = MaxBytes;
 
 QString extension(); // ".quorvel"
 

@@ -22,7 +22,7 @@ void writeNumber(Field &field, double value)
 struct ColumnSpec
 {
     const char *stem;
-    const char *caption; // for messages, after "away half's"
+    const char *caption; // for messages, after "away team's"
     qint16 first;
     qint16 last;
     Entry entry;
@@ -73,7 +73,7 @@ Half::Half(const QString &side, QChar suffix, SheetState &state, qint16 &pitchHi
 {
     for (const ColumnSpec &c : Columns)
         m_arrays.emplace_back(QLatin1StringView(c.stem) + suffix,
-                              side + QStringLiteral(" half's ") + QLatin1StringView(c.caption), c.first, c.last,
+                              side + QStringLiteral(" team's ") + QLatin1StringView(c.caption), c.first, c.last,
                               c.entry);
     for (const SingleSpec &f : Singles) {
         const QString name = QLatin1StringView(f.stem) + suffix + QLatin1StringView(f.copy);
@@ -97,9 +97,9 @@ void Half::battingHitsChanged(qint16)
     writeNumber(txtHits2(), hits);
     const int need = int(m_pitchHits) - int(hits);
     if (need < -32768 || need > 32767)
-        throw ScoresheetOverflow(QStringLiteral("Overflow in the %1 half's NEED H (%2): inning hits minus "
-                                                "batting hits leaves the range -32768 to 32767.")
-                                     .arg(m_side, txtNeedH().name()),
+        throw ScoresheetOverflow(QStringLiteral("The %1 team's NEED H (inning hits minus batting hits) no longer "
+                                                "fits between -32768 and 32767.")
+                                     .arg(m_side),
                                  txtNeedH().name());
     writeNumber(txtNeedH(), qint16(need));
     // No pull routine here: this is a batting row, not an inning row.
@@ -188,10 +188,9 @@ void Half::updatePullCounter()
     if (row > 1 && txtPitcher()[row].text().isEmpty())
         counter += elementValue(txtPull(), row - 1);
     if (!std::isfinite(counter))
-        throw ScoresheetOverflow(QStringLiteral("Overflow in the %1 (%2): row %3 comes to a number too large "
-                                                "to count with.")
-                                     .arg(txtPull().caption(), txtPull().name())
-                                     .arg(row),
+        throw ScoresheetOverflow(QStringLiteral("The %1 comes to a number too large to count with (row %2).")
+                                     .arg(txtPull().caption())
+                                     .arg(txtPull().row(row)),
                                  txtPull().name(), row);
     writeNumber(txtPull()[row], counter);
 }

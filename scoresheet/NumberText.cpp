@@ -59,7 +59,7 @@ constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 
 [[noreturn]] void throwTooLarge()
 {
-    throw ScoresheetOverflow(QStringLiteral("Overflow: a field holds a number too large to count with."));
+    throw ScoresheetOverflow(QStringLiteral("A field holds a number too large to count with."));
 }
 
 } // namespace
@@ -156,7 +156,7 @@ qint16 roundToInteger(double value)
 {
     const double rounded = std::nearbyint(value); // round half to even in the default mode
     if (!(rounded >= -32768.0 && rounded <= 32767.0))
-        throw ScoresheetOverflow(QStringLiteral("Overflow: %1 leaves the range -32768 to 32767.")
+        throw ScoresheetOverflow(QStringLiteral("A result, %1, no longer fits between -32768 and 32767.")
                                      .arg(std::isfinite(value) ? numberText(value) : QStringLiteral("the number")));
     return qint16(rounded);
 }
@@ -164,7 +164,7 @@ qint16 roundToInteger(double value)
 QString numberText(double value)
 {
     if (!std::isfinite(value))
-        throw ScoresheetOverflow(QStringLiteral("Overflow: a result is too large to count with."));
+        throw ScoresheetOverflow(QStringLiteral("A result is too large to count with."));
     return NumberBuffer(value).toString();
 }
 
@@ -178,10 +178,9 @@ double elementValue(const FieldArray &array, int index)
     try {
         return textValue(array[index].text());
     } catch (const ScoresheetOverflow &) {
-        throw ScoresheetOverflow(QStringLiteral("Overflow in the %1 (%2): row %3 holds a number too large to "
-                                                "count with.")
-                                     .arg(array.caption(), array.name())
-                                     .arg(index),
+        throw ScoresheetOverflow(QStringLiteral("The %1 holds a number too large to count with (row %2).")
+                                     .arg(array.caption())
+                                     .arg(array.row(index)),
                                  array.name(), index);
     }
 }
@@ -192,10 +191,9 @@ qint16 columnSum(const FieldArray &array, qint16 first, qint16 last)
     for (int i = first; i <= last; ++i) {
         const double total = std::nearbyint(double(sum) + elementValue(array, i));
         if (!(total >= -32768.0 && total <= 32767.0))
-            throw ScoresheetOverflow(QStringLiteral("Overflow in the %1 (%2): the total leaves the range "
-                                                    "-32768 to 32767 at element %3.")
-                                         .arg(array.caption(), array.name())
-                                         .arg(i),
+            throw ScoresheetOverflow(QStringLiteral("The %1 no longer fits between -32768 and 32767 (row %2).")
+                                         .arg(array.caption())
+                                         .arg(array.row(i)),
                                      array.name(), i);
         sum = qint16(total);
     }

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// The dialogs that choose a game file. Windows ask through this so that tests can
+// The dialogs that choose a game file or a PDF to write. Windows ask through this so that tests can
 // answer without a dialog ever blocking.
 class FileDialogs
 {
@@ -16,4 +16,7 @@ public:
 
     // Where to save, starting from the suggested full path; empty when the user cancelled.
     virtual QString saveGame(QWidget *parent, const QString &suggestedPath) = 0;
+
+    // Where to write a PDF of the sheet, starting from the suggested full path; empty when cancelled.
+    virtual QString exportPdf(QWidget *parent, const QString &suggestedPath) = 0;
 };

@@ -17,12 +17,27 @@ QString QtFileDialogs::openGame(QWidget *parent, const QString &folder)
                                         filter());
 }
 
+namespace {
+// A name typed without the extension still gets it.
+QString withSuffix(QString path, QLatin1String suffix)
+{
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += suffix;
+    return path;
+}
+} // namespace
+
 QString QtFileDialogs::saveGame(QWidget *parent, const QString &suggestedPath)
 {
-    QString path = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("QtFileDialogs", "Save Game"),
-                                                suggestedPath, filter());
-    // A name typed without the extension still makes a game file.
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QLatin1String(".quorvel");
-    return path;
+    return withSuffix(QFileDialog::getSaveFileName(parent, QCoreApplication::translate("QtFileDialogs", "Save Game"),
+                                                   suggestedPath, filter()),
+                      QLatin1String(".quorvel"));
+}
+
+QString QtFileDialogs::exportPdf(QWidget *parent, const QString &suggestedPath)
+{
+    return withSuffix(QFileDialog::getSaveFileName(parent, QCoreApplication::translate("QtFileDialogs", "Export PDF"),
+                                                   suggestedPath,
+                                                   QCoreApplication::translate("QtFileDialogs", "PDF files (*.pdf)")),
+                      QLatin1String(".pdf"));
 }

@@ -1,12 +1,15 @@
 #include "services/QtPrinter.h"
 
+#include "services/PageRenderer.h"
+#include "services/PrinterReadiness.h"
+
 #include <QCoreApplication>
-#include <QImage>
-#include <QPainter>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-#include <memory>
 
 namespace {
 QString tr(const char *text)
@@ -20,50 +23,58 @@ bool fail(QString *error, const QString &sentence)
         *error = sentence;
     return false;
 }
+
+const QString DocumentName = QStringLiteral("Quorvel scoresheet");
+
+// The paper a PDF is laid out on: the default printer's, else the one usual where the user lives.
+QPageSize pdfPaper()
+{
+    const QPageSize printers = QPrinterInfo::defaultPrinter().defaultPageSize();
+    if (printers.isValid())
+        return printers;
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
 } // namespace
 
-QtPrinter::QtPrinter(QString pdfFile)
-    : m_pdfFile(std::move(pdfFile))
+bool QtPrinter::print(const PrintPage &page, QString *error)
 {
-}
-
-QRect QtPrinter::fitRect(QSize image, QRect page)
-{
-    if (image.isEmpty() || page.isEmpty())
-        return {};
-    const QSize size = image.scaled(page.size(), Qt::KeepAspectRatio);
-    return {QPoint(page.left() + (page.width() - size.width()) / 2, page.top()), size};
-}
-
-bool QtPrinter::printImage(const QImage &image, QString *error)
-{
-    if (image.isNull())
-        return fail(error, tr("There is nothing to print."));
-
-    std::unique_ptr<QPrinter> printer;
-    if (m_pdfFile.isEmpty()) {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
-            return fail(error, tr("No printer is installed. Install a printer and make it the default printer, "
-                                  "then print again."));
-        printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    } else {
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(m_pdfFile);
-    }
-    printer->setDocName(QStringLiteral("Quorvel scoresheet"));
-
-    QPainter painter;
-    if (!painter.begin(printer.get()))
-        return fail(error, tr("The printer could not be started. Check that it is switched on and ready, "
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return fail(error, tr("No printer is installed. Install a printer and make it the default printer, "
                               "then print again."));
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    // With the page's margins kept, the painter's origin is the printable area's corner.
-    const QRect page(0, 0, printer->width(), printer->height());
-    painter.drawImage(fitRect(image.size(), page), image);
-    const bool ended = painter.end();
-    if (!ended || printer->printerState() == QPrinter::Error)
-        return fail(error, tr("The scoresheet could not be printed. Check the printer, then print again."));
+    const QString refusal = printerRefusal(info);
+    if (!refusal.isEmpty())
+        return fail(error, refusal);
+
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(DocumentName);
+    // The red counters stay red on a queue whose own default is greyscale.
+    printer.setColorMode(QPrinter::Color);
+    if (!PageRenderer::render(page, printer) || printer.printerState() == QPrinter::Error)
+        return fail(error, tr("The scoresheet could not be printed. Check that the printer is switched on and "
+                              "ready, then print again."));
+    return true;
+}
+
+bool QtPrinter::writePdf(const PrintPage &page, const QString &file, QString *error)
+{
+    QFile out(file);
+    const auto unwritable = [&] {
+        return fail(error, tr("The PDF file %1 could not be written: %2.")
+                               .arg(QDir::toNativeSeparators(file), out.errorString()));
+    };
+    if (!out.open(QIODevice::WriteOnly))
+        return unwritable();
+    QPdfWriter writer(&out);
+    writer.setTitle(DocumentName);
+    writer.setCreator(QStringLiteral("Quorvel Companion"));
+    writer.setResolution(600);
+    writer.setPageSize(pdfPaper());
+    writer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
+    if (!PageRenderer::render(page, writer))
+        return fail(error, tr("The PDF file %1 could not be written.").arg(QDir::toNativeSeparators(file)));
+    // A full disk shows only once the last bytes are flushed.
+    if (!out.flush() || out.error() != QFileDevice::NoError)
+        return unwritable();
     return true;
 }

@@ -1,5 +1,7 @@
 #include "ui/ScoresheetLayout.h"
 
+#include "scoresheet/SheetRows.h"
+
 #include <array>
 #include <span>
 
@@ -59,7 +61,7 @@ constexpr int Innings = 14;
 // name without its half's letter for both halves, or a block and a row of all its columns.
 struct Exception
 {
-    enum Kind { Row, Height, Width };
+    enum Kind { Height, Width };
 
     const char *name;
     int index;
@@ -67,12 +69,8 @@ struct Exception
     int value;
 };
 
-const std::array<Exception, 7> Exceptions = {{
-    // The away hits column was laid out with three of its cells swapped: the fifth row
-    // holds element 7, the sixth element 5, the seventh element 6.
-    {"txtHitA", 7, Exception::Row, 5},
-    {"txtHitA", 5, Exception::Row, 6},
-    {"txtHitA", 6, Exception::Row, 7},
+// The rows of the away hits column's three swapped cells are the sheet's own fact (sheetRow).
+const std::array<Exception, 4> Exceptions = {{
     // A row of each block, and some inning cells, are a little smaller than the rest.
     {"batting", 11, Exception::Height, 230},
     {"pitching", 2, Exception::Height, 230},
@@ -138,7 +136,7 @@ std::optional<FieldPlacement> gridPlacement(QStringView stem, bool away, QString
             if (index < 1 || index > int(block.tops.size()))
                 return std::nullopt;
             const QLatin1String blockName(block.name);
-            const int row = except(Exception::Row, {name}, index, index);
+            const int row = sheetRow(name, index);
             const int height = except(Exception::Height, {blockName}, row, RowHeight);
             const Column &column = Columns[c];
             FieldPlacement p;

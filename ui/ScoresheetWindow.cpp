@@ -4,12 +4,15 @@
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "scoresheet/ScoresheetOverflow.h"
+#include "services/FileDialogs.h"
 #include "services/Printer.h"
 #include "services/Prompter.h"
 #include "ui/Appearance.h"
 #include "ui/GameKeeper.h"
 #include "ui/LockedValidator.h"
 #include "ui/ScoresheetLayout.h"
+#include "ui/ScoresheetPage.h"
+#include "ui/SheetCell.h"
 #include "ui/SheetEdit.h"
 #include "ui/WindowContext.h"
 #include "ui/art/ArtPicture.h"
@@ -17,12 +20,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUndoStack>
 
 namespace G = ScoresheetGeometry;
@@ -98,6 +104,7 @@ void ScoresheetWindow::buildSheet(QWidget *client)
 
     for (Field *field : m_sheet->fields())
         bindField(*field, client, m_frame1);
+    m_page = std::make_unique<ScoresheetPage>(*client, *m_frame1);
 
     m_frame2 = makePanel(client, QStringLiteral("Frame2"), G::Frame2);
     addRollPanel(RollPanel::Variant::Scoresheet, m_frame2);
@@ -116,7 +123,7 @@ QLineEdit *ScoresheetWindow::bindField(Field &field, QWidget *sheetParent, QWidg
 {
     const std::optional<FieldPlacement> placement = scoresheetFieldPlacement(field.name(), field.index());
     const bool inLinescore = placement && placement->panel == FieldPlacement::Panel::Linescore;
-    auto *edit = new QLineEdit(field.text(), inLinescore ? linescoreParent : sheetParent);
+    auto *edit = new SheetCell(field.text(), inLinescore ? linescoreParent : sheetParent);
     edit->setObjectName(field.objectName());
     edit->setFrame(false);
     edit->setAccessibleName(spokenFieldName(field));
@@ -144,7 +151,6 @@ QLineEdit *ScoresheetWindow::bindField(Field &field, QWidget *sheetParent, QWidg
     if (field.entry() == Entry::Typed) {
         // One edit, one write: the cascade runs inside it.
         connect(edit, &QLineEdit::textEdited, this, [this, &field](const QString &text) { typeInto(field, text); });
-        edit->setMaxLength(int(GameFile::MaxTextLength));
         // What the sheet writes shows at once. The control that was typed into already
         // holds the text, and setText() would only move its caret.
         field.setView([edit](const QString &text) {
@@ -182,6 +188,7 @@ void ScoresheetWindow::buildMenus()
     // These two press the hidden buttons, where the commands' work lives.
     addCommand(file, "mnuReset", tr("&Reset Scoresheet"), {}, [this] { m_cmdReset->click(); });
     addCommand(file, "mnuPrint", tr("&Print Scoresheet"), {}, [this] { m_cmdPrint->click(); });
+    addCommand(file, "mnuExportPdf", tr("Export P&DF..."), {}, [this] { exportPdf(); });
     file->addSeparator();
     addCommand(file, "mnuRecover", tr("Re&cover Last Sheet"), {}, [this] { m_keeper->recoverLastSheet(); });
     file->addSeparator();
@@ -344,16 +351,40 @@ void ScoresheetWindow::printSheet()
     m_frame2->hide();
     m_cmdViewRolls->hide();
 
-    // The printout is the sheet as designed, with the linescore under it; a maximized
-    // window's extra white is left out.
-    const QImage image = m_client->grab(QRect(QPoint(0, 0), toPixels(G::ClientArea).size())).toImage();
     QString error;
-    const bool printed = context().printer.printImage(image, &error);
+    const bool printed = context().printer.print(*m_page, &error);
 
     showRolls();
 
     if (!printed)
         context().prompter.inform(this, error.isEmpty() ? tr("The scoresheet could not be printed.") : error);
+}
+
+QString ScoresheetWindow::suggestedPdfPath() const
+{
+    const auto team = [this](const char *name, const QString &fallback) {
+        QString text = m_sheet->findControl(QString::fromLatin1(name))->text().simplified();
+        // A name may hold what a file name may not.
+        static const QString notInFileNames = QStringLiteral("/\\:*?\"<>|");
+        for (QChar &c : text)
+            if (notInFileNames.contains(c))
+                c = u'-';
+        return text.isEmpty() ? fallback : text;
+    };
+    const QString name = tr("%1 at %2 %3.pdf")
+                             .arg(team("txtTeamA", tr("Away")), team("txtTeamH", tr("Home")),
+                                  QDate::currentDate().toString(Qt::ISODate));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+}
+
+void ScoresheetWindow::exportPdf()
+{
+    const QString file = context().dialogs.exportPdf(this, suggestedPdfPath());
+    if (file.isEmpty())
+        return;
+    QString error;
+    if (!context().printer.writePdf(*m_page, file, &error))
+        context().prompter.inform(this, error.isEmpty() ? tr("The PDF file could not be written.") : error);
 }
 
 void ScoresheetWindow::confirmExit()

@@ -12,6 +12,7 @@ class QPushButton;
 class QUndoStack;
 class RollHistory;
 class Scoresheet;
+class ScoresheetPage;
 class SheetEdit;
 
 // The electronic scoresheet of one game: the sheet with its fields over the printed
@@ -48,6 +49,9 @@ private:
     void showTitle();
     void resetSheet();
     void printSheet();
+    void exportPdf();
+    // "<away> at <home> <yyyy-mm-dd>.pdf" in the documents folder.
+    QString suggestedPdfPath() const;
     void showLinescore();
     void showRolls();
     void showLowerPanel(bool linescore);
@@ -56,6 +60,7 @@ private:
     template <typename Write> void guarded(Write &&write);
 
     std::unique_ptr<Scoresheet> m_sheet;
+    std::unique_ptr<ScoresheetPage> m_page; // what Print and Export PDF put on paper
     QUndoStack *m_history;
     RollHistory *m_rolls; // part of the game: saved and opened with the sheet
     GameKeeper *m_keeper = nullptr;

@@ -210,7 +210,9 @@ void TestGameFile::checksOpenedFiles_data()
     QTest::newRow("unknown name") << changed("fields/txtCheat", "1") << "txtCheat";
     QTest::newRow("text as number") << changed("fields/txtHitA_7", 2) << "other than a text";
     QTest::newRow("text as null") << changed("fields/txtTeamA", QJsonValue::Null) << "other than a text";
-    QTest::newRow("over-long text") << changed("fields/txtTeamA", QString(256, u'x')) << "longer than 255";
+    // A field's text may be as long as a game file may be, and no longer.
+    QTest::newRow("over-long text") << changed("fields/txtTeamA", QString(GameFile::MaxTextLength + 1, u'x'))
+                                    << "larger than 1 MiB";
     QTest::newRow("newline in text") << changed("fields/txtTeamA", "Owls\nBats") << "line break";
     QTest::newRow("bell in text") << changed("fields/txtHitterA_1", "Ito\a") << "control character";
     QTest::newRow("state not an object") << changed("state", 3) << "\"state\"";
@@ -225,7 +227,7 @@ void TestGameFile::checksOpenedFiles_data()
     QTest::newRow("rolls not a list") << changed("rolls", "6 6") << "rolls";
     // An empty reason: the file opens.
     QTest::newRow("as saved") << valid << "";
-    QTest::newRow("longest text") << changed("fields/txtTeamA", QString(255, u'x')) << "";
+    QTest::newRow("longest text") << changed("fields/txtTeamA", QString(40000, u'x')) << "";
     QTest::newRow("tab in text") << changed("fields/txtTeamA", "Owls\tBats") << "";
     QTest::newRow("new-sheet text") << changed("fields/txtRunsA", "0") << "";
     QTest::newRow("lowest state") << changed("state/PitchHitsA", -32768) << "";

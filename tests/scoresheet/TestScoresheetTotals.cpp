@@ -53,6 +53,13 @@ private slots:
     void pullRowsBelowStay();
     // Overflows stop the handler where they arise, name the field, and the sheet goes on.
     void overflowStopsHandler();
+    // An overflow message names the column in plain words and the row the user sees, also in the away H column
+    // whose fifth to seventh rows hold elements 7, 5 and 6.
+    void overflowNamesTheRow_data();
+    void overflowNamesTheRow();
+    // The totals count every row down to the last: the 14th inning's R and H, the 12th hitter's H and RBI.
+    void totalsCountTheLastRows_data();
+    void totalsCountTheLastRows();
 
 private:
     void play(const QList<Step> &steps);
@@ -286,7 +293,7 @@ void TestScoresheetTotals::overflowStopsHandler()
     } catch (const ScoresheetOverflow &error) {
         QCOMPARE(error.fieldName(), QStringLiteral("txtHitA"));
         QCOMPARE(error.index(), 2);
-        QVERIFY(error.message().contains(u"away half's batting H column"));
+        QVERIFY(error.message().contains(u"away team's batting H column"));
     }
     QCOMPARE(recorder.changes(), QStringList({"txtHitA_2=1"})); // the typed text stands
     m_sheet->field("txtHitA", 2).write("");
@@ -324,6 +331,56 @@ void TestScoresheetTotals::overflowStopsHandler()
         QCOMPARE(error.fieldName(), QStringLiteral("txtKH"));
         QCOMPARE(error.index(), 5);
     }
+}
+
+void TestScoresheetTotals::overflowNamesTheRow_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<int>("element");
+    QTest::addColumn<QString>("message");
+    const QString awayHits = QStringLiteral("The away team's batting H column no longer fits between -32768 and 32767 "
+                                            "(row %1).");
+    QTest::newRow("away H, element 7") << "txtHitA" << 7 << awayHits.arg(5);
+    QTest::newRow("away H, element 5") << "txtHitA" << 5 << awayHits.arg(6);
+    QTest::newRow("away H, element 6") << "txtHitA" << 6 << awayHits.arg(7);
+    QTest::newRow("away H, element 4") << "txtHitA" << 4 << awayHits.arg(4);
+    QTest::newRow("home H, element 7")
+        << "txtHitH" << 7 << "The home team's batting H column no longer fits between -32768 and 32767 (row 7).";
+    QTest::newRow("away inning R, element 14")
+        << "txtRA" << 14 << "The away team's inning R column no longer fits between -32768 and 32767 (row 14).";
+}
+
+void TestScoresheetTotals::overflowNamesTheRow()
+{
+    QFETCH(QString, column);
+    QFETCH(int, element);
+    QFETCH(QString, message);
+    m_sheet->field(column, 1).write("32767");
+    try {
+        m_sheet->field(column, element).write("1");
+        QFAIL("no overflow");
+    } catch (const ScoresheetOverflow &error) {
+        QCOMPARE(error.message(), message);
+        QVERIFY(!error.message().contains(u"txt"));
+    }
+}
+
+void TestScoresheetTotals::totalsCountTheLastRows_data()
+{
+    QTest::addColumn<Step>("step");
+    QTest::newRow("14th inning R") << Step{"txtRA", 14, "3", {{"txtRunsA", "3"}, {"txtRunsA2", "3"}}};
+    QTest::newRow("14th inning H") << Step{"txtHitPH", 14, "4", {{"txtNeedHH", "4"}}};
+    QTest::newRow("12th hitter H") << Step{"txtHitA",
+                                           12,
+                                           "5",
+                                           {{"txtHitsA", "5"}, {"txtHitsA2", "5"}, {"txtNeedHA", "-5"}}};
+    QTest::newRow("12th hitter RBI") << Step{"txtRBIH", 12, "2", {{"txtNeedHRBIH", "-2"}}};
+}
+
+void TestScoresheetTotals::totalsCountTheLastRows()
+{
+    QFETCH(Step, step);
+    play({step});
 }
 
 QTEST_GUILESS_MAIN(TestScoresheetTotals)

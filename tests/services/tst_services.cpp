@@ -1,4 +1,5 @@
 #include "services/DataFiles.h"
+#include "services/PageRenderer.h"
 #include "services/QtPrinter.h"
 #include "services/QtPrompter.h"
 #include "services/QtSoundPlayer.h"
@@ -85,17 +86,20 @@ WaveInfo readWave(const QByteArray &file)
     return w;
 }
 
-QImage testSheet()
+// A sheet-sized page of lines and one navy block.
+class TestPage final : public PrintPage
 {
-    QImage image(734, 711, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setPen(Qt::black);
-    for (int x = 0; x < image.width(); x += 40)
-        p.drawLine(x, 0, x, image.height());
-    p.fillRect(20, 600, 300, 80, QColor(0, 0, 128));
-    return image;
-}
+public:
+    QSize size() const override { return {734, 711}; }
+    void paint(QPainter &p) const override
+    {
+        p.setPen(Qt::black);
+        for (int x = 0; x < size().width(); x += 40)
+            p.drawLine(x, 0, x, size().height());
+        p.fillRect(20, 600, 300, 80, QColor(0, 0, 128));
+        p.drawText(QPoint(30, 30), QStringLiteral("Quorvel"));
+    }
+};
 } // namespace
 
 class TestServices : public QObject
@@ -111,14 +115,16 @@ private slots:
     void viewRules();
     // When the desktop will not open the document, the user hears about it; startDocument says false.
     void viewRulesOpenerFails();
-    // The printed image is as large as the page allows, its proportions kept, at the page's top centre.
+    // A page is as large as the printable area allows, its proportions kept, centred.
     void fitRect_data();
     void fitRect();
-    // Printing into a PDF file makes a real PDF of the 734 x 711 sheet.
-    void printToPdf();
-    // A print that cannot start or has nothing to print fails with a sentence for the user.
-    void printFailures_data();
-    void printFailures();
+    // The page turns the way the drawing comes out largest.
+    void bestOrientation_data();
+    void bestOrientation();
+    // A PDF of a page is a real PDF whose lines and text are vectors, not a picture.
+    void writePdf();
+    // A PDF that cannot be written fails with a sentence naming the file and the reason.
+    void writePdfFailure();
     // Without an installed printer, printing fails with a sentence instead of printing nothing silently.
     void printWithoutPrinter();
     // Questions are titled "Quorvel", have no icon and Yes as default; only Yes says yes.
@@ -230,12 +236,13 @@ void TestServices::fitRect_data()
     QTest::addColumn<QSize>("image");
     QTest::addColumn<QRect>("page");
     QTest::addColumn<QRect>("expected");
-    QTest::newRow("sheet on a portrait page") << QSize(734, 711) << QRect(0, 0, 4800, 6600) << QRect(0, 0, 4800, 4649);
+    QTest::newRow("sheet on a portrait page")
+        << QSize(734, 711) << QRect(0, 0, 4800, 6600) << QRect(0, 975, 4800, 4649);
     QTest::newRow("sheet on a landscape page")
         << QSize(734, 711) << QRect(0, 0, 6600, 4800) << QRect(822, 0, 4955, 4800);
-    QTest::newRow("page with an offset") << QSize(100, 50) << QRect(10, 20, 300, 300) << QRect(10, 20, 300, 150);
+    QTest::newRow("page with an offset") << QSize(100, 50) << QRect(10, 20, 300, 300) << QRect(10, 95, 300, 150);
     QTest::newRow("same shape") << QSize(100, 200) << QRect(0, 0, 50, 100) << QRect(0, 0, 50, 100);
-    QTest::newRow("small page shrinks") << QSize(734, 711) << QRect(0, 0, 367, 500) << QRect(0, 0, 367, 355);
+    QTest::newRow("small page shrinks") << QSize(734, 711) << QRect(0, 0, 367, 500) << QRect(0, 72, 367, 355);
     QTest::newRow("empty image") << QSize(0, 0) << QRect(0, 0, 100, 100) << QRect();
     QTest::newRow("empty page") << QSize(10, 10) << QRect() << QRect();
 }
@@ -245,7 +252,7 @@ void TestServices::fitRect()
     QFETCH(QSize, image);
     QFETCH(QRect, page);
     QFETCH(QRect, expected);
-    const QRect r = QtPrinter::fitRect(image, page);
+    const QRect r = PageRenderer::fitRect(image, page);
     QCOMPARE(r, expected);
     if (!r.isEmpty()) {
         QVERIFY(page.contains(r));
@@ -257,51 +264,64 @@ void TestServices::fitRect()
     }
 }
 
-void TestServices::printToPdf()
+void TestServices::bestOrientation_data()
+{
+    QTest::addColumn<QSize>("drawing");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<double>("topMargin");
+    QTest::addColumn<int>("expected");
+    // The sheet is a little wider than high: on A4 with even margins landscape holds it larger.
+    QTest::newRow("sheet on A4") << QSize(734, 711) << int(QPageSize::A4) << 12.7 << int(QPageLayout::Landscape);
+    QTest::newRow("sheet on Letter") << QSize(734, 711) << int(QPageSize::Letter) << 12.7
+                                     << int(QPageLayout::Landscape);
+    QTest::newRow("tall drawing") << QSize(300, 700) << int(QPageSize::A4) << 12.7 << int(QPageLayout::Portrait);
+    // A deep top margin leaves a landscape page less height than a portrait page width.
+    QTest::newRow("square, deep top margin")
+        << QSize(500, 500) << int(QPageSize::A4) << 80.0 << int(QPageLayout::Portrait);
+}
+
+void TestServices::bestOrientation()
+{
+    QFETCH(QSize, drawing);
+    QFETCH(int, paper);
+    QFETCH(double, topMargin);
+    QFETCH(int, expected);
+    const QPageLayout layout(QPageSize(QPageSize::PageSizeId(paper)), QPageLayout::Portrait,
+                             QMarginsF(12.7, topMargin, 12.7, 12.7), QPageLayout::Millimeter);
+    QCOMPARE(int(PageRenderer::bestOrientation(drawing, layout)), expected);
+}
+
+void TestServices::writePdf()
 {
     QTemporaryDir dir(blankyTemplate());
     QVERIFY(dir.isValid());
     const QString pdf = dir.filePath(QStringLiteral("scoresheet.pdf"));
-    QtPrinter printer(pdf);
+    QtPrinter printer;
     QString error = QStringLiteral("untouched");
-    QVERIFY(printer.printImage(testSheet(), &error));
+    QVERIFY(printer.writePdf(TestPage(), pdf, &error));
     QCOMPARE(error, QStringLiteral("untouched"));
 
     QFile f(pdf);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
     QVERIFY(bytes.startsWith("%PDF"));
-    QVERIFY2(bytes.size() > 4000, qPrintable(QString::number(bytes.size())));
-    QVERIFY(bytes.contains("/Image"));
     QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+    QVERIFY(bytes.contains("/FontFile"));
+    QVERIFY(!bytes.contains("/Subtype /Image"));
 }
 
-void TestServices::printFailures_data()
+void TestServices::writePdfFailure()
 {
-    QTest::addColumn<bool>("badTarget");
-    QTest::addColumn<bool>("nullImage");
-    QTest::newRow("folder does not exist") << true << false;
-    QTest::newRow("nothing to print") << false << true;
-}
-
-void TestServices::printFailures()
-{
-    QFETCH(bool, badTarget);
-    QFETCH(bool, nullImage);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString pdf = badTarget ? dir.filePath(QStringLiteral("no such folder/sheet.pdf"))
-                                  : dir.filePath(QStringLiteral("sheet.pdf"));
-    QtPrinter printer(pdf);
-    if (badTarget) {
-        for (int i = 0; i < 2; ++i)
-            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    }
+    const QString pdf = dir.filePath(QStringLiteral("no such folder/sheet.pdf"));
+    QtPrinter printer;
     QString error;
-    QVERIFY(!printer.printImage(nullImage ? QImage() : testSheet(), &error));
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!printer.writePdf(TestPage(), pdf, &error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(pdf)), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("No such file or directory")), qPrintable(error));
     QVERIFY(error.endsWith(QLatin1Char('.')));
-    QVERIFY(!printer.printImage(nullImage ? QImage() : testSheet(), nullptr));
+    QVERIFY(!printer.writePdf(TestPage(), pdf, nullptr));
 }
 
 void TestServices::printWithoutPrinter()
@@ -310,7 +330,7 @@ void TestServices::printWithoutPrinter()
         QSKIP("a printer is installed here; this test would print a real page");
     QtPrinter printer;
     QString error;
-    QVERIFY(!printer.printImage(testSheet(), &error));
+    QVERIFY(!printer.print(TestPage(), &error));
     QVERIFY(error.contains(QStringLiteral("No printer is installed")));
 }
 

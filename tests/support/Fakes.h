@@ -12,6 +12,7 @@
 #include "services/Prompter.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QStringList>
 
@@ -156,21 +157,43 @@ public:
     QStringList messages;
 };
 
+// Takes pages without paper: each page is drawn into an image at its logical size (or
+// scale times that), so tests can look at what would have been printed.
 class FakePrinter final : public Printer
 {
 public:
-    bool printImage(const QImage &image, QString *error) override
+    bool print(const PrintPage &page, QString *error) override
     {
-        images.push_back(image);
-        if (!fail)
-            return true;
-        if (error)
-            *error = failure;
-        return false;
+        images.push_back(render(page));
+        return answer(error);
+    }
+    bool writePdf(const PrintPage &page, const QString &file, QString *error) override
+    {
+        pdfFiles << file;
+        images.push_back(render(page));
+        return answer(error);
+    }
+    static QImage render(const PrintPage &page, qreal scale = 1.0)
+    {
+        QImage image((QSizeF(page.size()) * scale).toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        page.paint(painter);
+        return image;
     }
     std::vector<QImage> images;
+    QStringList pdfFiles;
     bool fail = false;
     QString failure = QStringLiteral("No printer is installed.");
+
+private:
+    bool answer(QString *error) const
+    {
+        if (fail && error)
+            *error = failure;
+        return !fail;
+    }
 };
 
 // Answers the file dialogs with the paths it was given (empty: cancelled) and records
@@ -188,8 +211,15 @@ public:
         suggestedPaths << suggestedPath;
         return saveAnswer;
     }
+    QString exportPdf(QWidget *, const QString &suggestedPath) override
+    {
+        suggestedPdfPaths << suggestedPath;
+        return pdfAnswer;
+    }
     QString openAnswer;
     QString saveAnswer;
+    QString pdfAnswer;
+    QStringList suggestedPdfPaths;
     QStringList openFolders;
     QStringList suggestedPaths;
 };

@@ -38,6 +38,15 @@ template <typename Random, typename Timers> struct BasicTestContext
                           documents,    prompter,      printer,
                           dialogs,      timers,        {QStringLiteral("/opt/quorvel")},
                           &autosave,    &rollerHistory};
+
+    // The same services with another printer: a real one, for the tests that print through it.
+    WindowContext withPrinter(Printer &other) const
+    {
+        return WindowContext{context.soundSetting, context.random,       context.sound,
+                             context.documents,    context.prompter,     other,
+                             context.dialogs,      context.timers,       context.dataFolders,
+                             context.autosave,     context.rollerHistory};
+    }
 };
 
 // The system clock's random source, made in one piece.

@@ -1,11 +1,12 @@
 #include "app/Navigator.h"
 #include "scoresheet/Scoresheet.h"
-#include "services/QtPrinter.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
+#include "ui/CellText.h"
 #include "ui/RollPanelLayout.h"
 #include "ui/ScoresheetLayout.h"
 #include "ui/ScoresheetWindow.h"
+#include "ui/SheetCell.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -112,8 +114,8 @@ private Q_SLOTS:
             file << a->objectName() + ':' + a->text().remove(QLatin1Char('&')) + ':'
                         + a->shortcut().toString(QKeySequence::PortableText);
         QCOMPARE(file, (QStringList{"mnuOpen:Open Game...:Ctrl+O", "mnuSave:Save Game:Ctrl+S",
-                                    "mnuSaveAs:Save Game As...:Ctrl+Shift+S",
-                                    "::", "mnuReset:Reset Scoresheet:", "mnuPrint:Print Scoresheet:", "::",
+                                    "mnuSaveAs:Save Game As...:Ctrl+Shift+S", "::", "mnuReset:Reset Scoresheet:",
+                                    "mnuPrint:Print Scoresheet:", "mnuExportPdf:Export PDF...:", "::",
                                     "mnuRecover:Recover Last Sheet:", "::", "mnuExit:Exit:"}));
         QStringList edit;
         for (QAction *a : find<QMenu>("mnuEdit")->actions())
@@ -271,6 +273,73 @@ private Q_SLOTS:
         QCOMPARE(e->text(), before);
     }
 
+    // A text wider than its cell shows from its first character, in a smaller size or cut short with "...", never
+    // as another value ("2769" for "-32769"); the whole text is the tooltip. A typed cell shows its start too once
+    // the focus has left it.
+    void wideValuesShowTheirStart_data()
+    {
+        const QString longName = QStringLiteral("The Extraordinarily Long-Named Nine Club");
+        QCOMPARE(longName.size(), 40);
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<bool>("cutShort");
+        QTest::newRow("linescore inning") << "txtInnA_1"
+                                          << "-32769" << false << false;
+        QTest::newRow("linescore hits") << "txtHitsH2"
+                                        << "30308" << false << false;
+        QTest::newRow("linescore team") << "txtTeamA3" << longName << false << true;
+        QTest::newRow("pitching header team") << "txtTeamA2" << longName << false << true;
+        QTest::newRow("typed hitter") << "txtHitterA_1" << longName << true << true;
+        QTest::newRow("fits as it is") << "txtRunsA"
+                                       << "12" << false << false;
+    }
+    void wideValuesShowTheirStart()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, written);
+        QFETCH(bool, typed);
+        QFETCH(bool, cutShort);
+        find<QPushButton>("cmdLinescore")->click();
+        if (typed) {
+            type(name, written);
+            QTest::keyClick(edit(name), Qt::Key_Tab);
+        } else {
+            m_window->sheet().findControl(name)->restoreText(written);
+        }
+        auto *cell = find<SheetCell>(name);
+        QVERIFY(!cell->hasFocus());
+        QCOMPARE(cell->text(), written);
+        const CellText shown = cell->fitted();
+        QCOMPARE(shown.shown().front(), written.front());
+        QCOMPARE(shown.shown().endsWith(QLatin1String("...")), cutShort);
+        QCOMPARE(cell->toolTip(), shown.isWhole() ? QString() : written);
+        QVERIFY(shown.font().pixelSize() >= CellText::MinimumPixelSize);
+        // What is painted stands whole inside the cell: no ink runs off either side.
+        const QImage painted = cell->grab().toImage();
+        QRect ink;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                if (qGray(painted.pixel(x, y)) < 160 || qRed(painted.pixel(x, y)) > qGreen(painted.pixel(x, y)) + 80)
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(ink.left() > 0 && ink.right() < painted.width() - 1,
+                 qPrintable(QStringLiteral("ink %1..%2 of %3").arg(ink.left()).arg(ink.right()).arg(painted.width())));
+    }
+
+    // Typing in the middle of a field keeps the caret where the user typed.
+    void caretStaysWhereTyped()
+    {
+        QLineEdit *e = edit("txtHitA_1");
+        e->setFocus();
+        QTest::keyClicks(e, "2");
+        QTest::keyClick(e, Qt::Key_Home);
+        QTest::keyClicks(e, "13");
+        QCOMPARE(e->text(), QStringLiteral("132"));
+        QCOMPARE(e->cursorPosition(), 2);
+        QCOMPARE(text("txtHitsA"), QStringLiteral("132"));
+    }
+
     // Tab visits the fields in the sheet's order, from txtTeamA round to the lower panel's buttons and back,
     // and never lands on a field the panel in front hides: the linescore under the dice, or the dice under
     // the linescore.
@@ -404,27 +473,56 @@ private Q_SLOTS:
         verifyHiddenStayHidden();
     }
 
-    // One real print through Qt's PDF output writes a PDF of the sheet.
-    void printToPdf()
+    // Export PDF suggests "<away> at <home> <date>.pdf" in the documents folder and writes the page where the user
+    // chose; a cancelled dialog writes nothing, a failed write is told with its reason.
+    void exportPdf_data()
     {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
-        QtPrinter pdf(file);
-        delete m_window.data();
-        const WindowContext &context = m_ctx->context;
-        WindowContext printing{context.soundSetting, context.random,   context.sound,
-                               context.documents,    context.prompter, pdf,
-                               context.dialogs,      context.timers,   context.dataFolders,
-                               context.autosave};
-        m_window = new ScoresheetWindow(printing);
-        m_window->show();
-        trigger("mnuPrint");
-        QVERIFY(m_ctx->prompter.messages.isEmpty());
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::ReadOnly));
-        QVERIFY(out.read(4) == "%PDF");
-        QVERIFY(out.size() > 5000);
-        delete m_window.data();
+        QTest::addColumn<QString>("away");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("fail");
+        QTest::addColumn<QString>("suggestedName");
+        QTest::newRow("written") << "Cats"
+                                 << "Owls"
+                                 << "/tmp/game.pdf" << false << "Cats at Owls %1.pdf";
+        QTest::newRow("names unsafe in a file name") << "A/B"
+                                                     << "C:D"
+                                                     << "/tmp/game.pdf" << false << "A-B at C-D %1.pdf";
+        QTest::newRow("no names yet") << ""
+                                      << ""
+                                      << "/tmp/game.pdf" << false << "Away at Home %1.pdf";
+        QTest::newRow("cancelled") << "Cats"
+                                   << "Owls"
+                                   << "" << false << "Cats at Owls %1.pdf";
+        QTest::newRow("write fails") << "Cats"
+                                     << "Owls"
+                                     << "/tmp/game.pdf" << true << "Cats at Owls %1.pdf";
+    }
+    void exportPdf()
+    {
+        QFETCH(QString, away);
+        QFETCH(QString, home);
+        QFETCH(QString, answer);
+        QFETCH(bool, fail);
+        QFETCH(QString, suggestedName);
+        type("txtTeamA", away);
+        type("txtTeamH", home);
+        m_ctx->dialogs.pdfAnswer = answer;
+        m_ctx->printer.fail = fail;
+        m_ctx->printer.failure = QStringLiteral("The PDF file /tmp/game.pdf could not be written: Disk full.");
+        trigger("mnuExportPdf");
+
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString suggested = QDir(documents).filePath(
+            suggestedName.arg(QDate::currentDate().toString(Qt::ISODate)));
+        QCOMPARE(m_ctx->dialogs.suggestedPdfPaths, QStringList{suggested});
+        QCOMPARE(m_ctx->printer.pdfFiles, answer.isEmpty() ? QStringList() : QStringList{answer});
+        QCOMPARE(m_ctx->prompter.messages, fail ? QStringList{m_ctx->printer.failure} : QStringList());
+        if (!answer.isEmpty()) {
+            // The page is the sheet with its linescore, though the window shows the roll panel.
+            QCOMPARE(m_ctx->printer.images.back().size(), QSize(734, 711));
+            QVERIFY(find("Frame2")->isVisible());
+        }
     }
 
     // "Reset Scoresheet" asks its question; No changes nothing, Yes clears the sheet and keeps the names.

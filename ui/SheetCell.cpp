@@ -1,0 +1,67 @@
+#include "ui/SheetCell.h"
+
+#include "ui/CellText.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QPainter>
+
+#include <limits>
+
+SheetCell::SheetCell(const QString &text, QWidget *parent)
+    : QLineEdit(text, parent)
+{
+    // The line edit's own limit would cut a long pasted text.
+    setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, &SheetCell::showTip);
+    showTip();
+}
+
+CellText SheetCell::fitted() const
+{
+    return CellText(text(), font(), size());
+}
+
+void SheetCell::paintCell(QPainter &painter, const QRect &rect) const
+{
+    painter.fillRect(rect, palette().color(QPalette::Base));
+    CellText(text(), font(), rect.size()).draw(painter, rect, alignment(), palette().color(QPalette::Text));
+}
+
+void SheetCell::paintEvent(QPaintEvent *event)
+{
+    if (hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    paintCell(painter, rect());
+}
+
+void SheetCell::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // The cell shows its start again once the user has moved on; a menu or another
+    // window only borrows the focus.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        setCursorPosition(0);
+}
+
+void SheetCell::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    showTip();
+}
+
+void SheetCell::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        showTip();
+}
+
+void SheetCell::showTip()
+{
+    const bool whole = CellText(text(), font(), size()).isWhole();
+    setToolTip(whole ? QString() : text());
+}

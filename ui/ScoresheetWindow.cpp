@@ -28,7 +28,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QUndoStack>
 
 namespace G = ScoresheetGeometry;
@@ -68,9 +71,42 @@ ScoresheetWindow::ScoresheetWindow(WindowContext &context, QWidget *parent)
     connect(m_history, &QUndoStack::cleanChanged, this, &ScoresheetWindow::showTitle);
     connect(m_keeper, &GameKeeper::filePathChanged, this, &ScoresheetWindow::showTitle);
 
-    resize(sizeHint());
-    centreOnScreen(this);
+    fitIntoScreen();
     m_client->findChild<QLineEdit *>(QStringLiteral("txtTeamA"))->setFocus();
+}
+
+void ScoresheetWindow::fitIntoScreen()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize wanted = sizeHint();
+    if (!screen) {
+        resize(wanted);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    // The frame is known only once the window is shown: a title bar and borders of the
+    // usual size stand in for it.
+    const int border = 4;
+    const QMargins frame(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
+    const QSize room = available.size().shrunkBy(frame);
+    const QPoint inside = available.topLeft() + QPoint(frame.left(), frame.top());
+    if (wanted.width() <= room.width() && wanted.height() <= room.height()) {
+        resize(wanted);
+        centreOnScreen(this);
+        // Centred, the title bar must still be on the screen.
+        move(qMax(x(), inside.x()), qMax(y(), inside.y()));
+        return;
+    }
+    // A screen smaller than the sheet: the window takes the room there is, title bar and
+    // all inside the screen, and the sheet scrolls inside it.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("sheetScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(takeCentralWidget());
+    setCentralWidget(scroll);
+    resize(wanted.boundedTo(room));
+    move(inside);
 }
 
 ScoresheetWindow::~ScoresheetWindow()

@@ -47,6 +47,9 @@ private:
     void typeInto(Field &field, const QString &text);
     void record(SheetEdit *step);
     void showTitle();
+    // Sizes and places the window inside the screen's available area; where the sheet
+    // does not fit, it scrolls inside the window.
+    void fitIntoScreen();
     void resetSheet();
     void printSheet();
     void exportPdf();

@@ -137,10 +137,14 @@ void GameKeeper::offerUnfinishedSheet(AutosaveStore &store)
         store.keepUnfinishedAsLast();
         return;
     }
-    const auto text = [&](const char *name) { return found.snapshot->texts.value(QLatin1String(name)); };
+    // A team not named yet is called by its side, so that the question never reads "( at )".
+    const auto team = [&](const char *name, const QString &side) {
+        const QString named = found.snapshot->texts.value(QLatin1String(name)).trimmed();
+        return named.isEmpty() ? side : named;
+    };
     const QString when = QLocale().toString(found.saved.toLocalTime(), QLocale::ShortFormat);
     const QString question = tr("A scoresheet from %1 (%2 at %3) was not closed properly. Restore it?")
-                                 .arg(when, text("txtTeamA"), text("txtTeamH"));
+                                 .arg(when, team("txtTeamA", tr("Away")), team("txtTeamH", tr("Home")));
     if (m_context.prompter.askYesNo(m_window, question))
         apply(found, tr("Restore Sheet"));
     else

@@ -188,7 +188,6 @@ private Q_SLOTS:
             Run before(*m_ctx, folder);
             auto window = open(before.context);
             type(*window, "txtTeamA", "Owls");
-            type(*window, "txtTeamH", "Larks");
             FakeTimer *timer = autosaveTimer();
             QVERIFY(timer && timer->isEnabled());
             QCOMPARE(timer->interval(), GameKeeper::AutosaveDelayMs);
@@ -208,7 +207,7 @@ private Q_SLOTS:
         m_ctx->prompter.answers = {true};
         auto window = open(after.context);
         QCOMPARE(m_ctx->prompter.questions.size(), 1);
-        QVERIFY(m_ctx->prompter.questions.first().contains(QStringLiteral("(Owls at Larks) was not closed properly")));
+        QVERIFY(m_ctx->prompter.questions.first().contains(QStringLiteral("(Owls at Home) was not closed properly")));
         QCOMPARE(textsOf(window->sheet()), typed);
         trigger(*window, "mnuUndo");
         QCOMPARE(textsOf(window->sheet()), textsOf(Scoresheet()));

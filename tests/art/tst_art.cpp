@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
+#include <QPainter>
+#include <QPicture>
 #include <QtTest>
 
 using Art::Picture;
@@ -115,6 +117,9 @@ private slots:
     void crispLines();
     // An ArtPicture has its picture's fixed size, takes no focus or clicks, and shows the picture.
     void artPictureIsScenery();
+    // Rendered at twice the ratio it is as sharp as the artwork drawn there, and part of it at a time the
+    // same; into a recording (as printing does) it draws lines, not a copied image.
+    void artPictureAtAnyRatio();
     // Fonts come from the bundled family at the pixel size of their points at 96 dpi.
     void fonts_data();
     void fonts();
@@ -423,6 +428,46 @@ void tst_Art::artPictureIsScenery()
     QVERIFY(picture.testAttribute(Qt::WA_TransparentForMouseEvents));
     const QImage shown = picture.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, Art::pixmap(Picture::SheetBoxesTop).toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+void tst_Art::artPictureAtAnyRatio()
+{
+    ArtPicture picture(Picture::Sheet);
+    const QImage expected = Art::pixmap(Picture::Sheet, 2.0).toImage().convertToFormat(QImage::Format_RGB32);
+    QPixmap whole(picture.size() * 2);
+    whole.setDevicePixelRatio(2.0);
+    whole.fill(Qt::white);
+    picture.render(&whole);
+    QCOMPARE(whole.toImage().convertToFormat(QImage::Format_RGB32), expected);
+
+    // One cell's worth at a time, as a repaint under a field asks for it.
+    QPixmap pieces(picture.size() * 2);
+    pieces.setDevicePixelRatio(2.0);
+    pieces.fill(Qt::white);
+    for (int y = 0; y < picture.height(); y += 97)
+        for (int x = 0; x < picture.width(); x += 113)
+            picture.render(&pieces, QPoint(x, y), QRegion(x, y, 113, 97));
+    QCOMPARE(pieces.toImage().convertToFormat(QImage::Format_RGB32), expected);
+
+    QPicture recording;
+    QPainter painter(&recording);
+    picture.render(&painter);
+    painter.end();
+    QImage replayed(picture.size() * 4, QImage::Format_RGB32);
+    replayed.fill(Qt::white);
+    QPainter scaled(&replayed);
+    scaled.setRenderHint(QPainter::SmoothPixmapTransform);
+    scaled.scale(4, 4);
+    scaled.drawPicture(0, 0, recording);
+    scaled.end();
+    // A copied bitmap would be blurred or blocky at four times; drawn lines stay one grey-free edge.
+    int grey = 0;
+    for (int x = 0; x < replayed.width(); ++x) {
+        const int g = qGray(replayed.pixel(x, replayed.height() / 2));
+        if (g > 40 && g < 215)
+            ++grey;
+    }
+    QVERIFY2(grey < replayed.width() / 50, qPrintable(QString::number(grey)));
 }
 
 void tst_Art::fonts_data()

@@ -1,5 +1,7 @@
 #include "ui/art/ArtPicture.h"
 
+#include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
 
 ArtPicture::ArtPicture(Art::Picture picture, QWidget *parent)
@@ -21,8 +23,17 @@ QSize ArtPicture::sizeHint() const
     return Art::naturalSize(m_picture);
 }
 
-void ArtPicture::paintEvent(QPaintEvent *)
+void ArtPicture::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    Art::paint(painter, m_picture);
+    if (painter.paintEngine()->type() != QPaintEngine::Raster) {
+        Art::paint(painter, m_picture);
+        return;
+    }
+    // The ratio of what is painted on (the window's backing store, a grab, a render target).
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    if (m_drawn.isNull() || !qFuzzyCompare(m_drawn.devicePixelRatio(), ratio))
+        m_drawn = Art::pixmap(m_picture, ratio);
+    const QRect dirty = event->rect();
+    painter.drawPixmap(dirty, m_drawn, QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
 }

@@ -2,10 +2,13 @@
 
 #include "ui/art/Art.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 // Shows one picture of the artwork at its natural size. It is scenery: it takes neither
-// focus nor mouse input, and it paints through Art::paint, so it is sharp at any scale.
+// focus nor mouse input. On screen it shows the picture drawn once at the screen's pixel
+// ratio, so a repaint under one small cell copies only that cell's pixels; on any other
+// device (a printer, a PDF, a recording) it draws through Art::paint, sharp at any scale.
 class ArtPicture : public QWidget
 {
 public:
@@ -19,4 +22,5 @@ protected:
 
 private:
     Art::Picture m_picture;
+    QPixmap m_drawn; // the picture at m_drawn's ratio, made on the first paint at that ratio
 };

@@ -1,6 +1,7 @@
 #include "ui/RollWindow.h"
 
 #include "services/RulesDocument.h"
+#include "ui/FramePacer.h"
 #include "ui/RollBinding.h"
 #include "ui/RollHistoryPanel.h"
 #include "ui/WindowContext.h"
@@ -20,6 +21,8 @@ RollWindow::RollWindow(WindowContext &context, const QString &objectName, const 
     setWindowIcon(Art::programIcon());
     // Each window is made afresh when shown and goes with all its contents when closed.
     setAttribute(Qt::WA_DeleteOnClose);
+    // The dice change faster than a screen refreshes: paint what the screen can show.
+    new FramePacer(this);
 }
 
 RollWindow::~RollWindow() = default;

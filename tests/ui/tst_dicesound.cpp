@@ -187,9 +187,10 @@ void TestDiceSound::everyRollIsHeard()
     WindowContext context{parts.soundSetting, parts.random,   player,
                           parts.documents,    parts.prompter, parts.printer,
                           parts.dialogs,      parts.timers,   {QCoreApplication::applicationDirPath()}};
-    auto *window = new RollerWindow(context);
+    // Gone before the player and the context it uses, whatever check fails.
+    auto window = std::make_unique<RollerWindow>(context);
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QVERIFY(parts.soundSetting.isOn());
     QVERIFY(player.hasSample());
 
@@ -206,8 +207,9 @@ void TestDiceSound::everyRollIsHeard()
         QVERIFY(!window->rollBinding().sequencer().isShuffling());
     }
     QTest::qWait(500);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->close();
-    flushDeletes();
+    window.reset();
 
     QByteArray recorded = recorder.readAllStandardOutput();
     recorder.terminate();

@@ -8,6 +8,7 @@
 #include "ui/art/Art.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -23,6 +24,32 @@ namespace {
 const std::vector<float> ExampleDraws = {0.0f,  0.95f, 0.5f,  0.999f, 0.42f, 0.26f,
                                          0.12f, 0.27f, 0.33f, 0.41f,  0.58f, 0.97f};
 const QStringList ExampleTexts = {"1", "9", "11", "20", "4", "11", "6", "11", "1", "2", "3", "4", "5", "9"};
+} // namespace
+
+namespace {
+// Keeps the text a label shows at each of its paints.
+class PaintRecorder final : public QObject
+{
+public:
+    PaintRecorder(QLabel *label, QStringList &texts)
+        : m_label(label)
+        , m_texts(texts)
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_label && event->type() == QEvent::Paint)
+            m_texts << m_label->text();
+        return false;
+    }
+
+private:
+    QLabel *m_label;
+    QStringList &m_texts;
+};
 } // namespace
 
 class TestRollerWindow : public QObject
@@ -246,6 +273,35 @@ private Q_SLOTS:
         rules->trigger();
         QCOMPARE(m_ctx->documents.opened, QStringList{dir.path() + QStringLiteral("/QUORVEL rules.pdf")});
         QCOMPARE(m_ctx->prompter.messages.size(), 1);
+    }
+
+    // A shuffle paints the dice at most once per refresh of the screen, however fast they change, and the
+    // final roll is always painted.
+    void shufflePaintsPerRefresh()
+    {
+        QLabel *who = find<QLabel>("lblWho1");
+        QStringList painted; // the label's text at each of its paints
+        PaintRecorder recorder(who, painted);
+        find<QPushButton>("cmdRoll")->click();
+        painted.clear();
+        QElapsedTimer clock;
+        clock.start();
+        const int ticks = 30;
+        for (int i = 0; i < ticks; ++i) {
+            m_ctx->random.feed(std::vector<float>(12, (i % 10) / 10.0f));
+            QVERIFY(timer("Timer2")->fire());
+            QCoreApplication::processEvents();
+        }
+        const qint64 elapsed = clock.elapsed();
+        const int interval = 1000 / qMax(1, int(m_window->screen()->refreshRate()));
+        QVERIFY2(painted.size() <= elapsed / interval + 2,
+                 qPrintable(
+                     QStringLiteral("%1 paints for %2 ticks in %3 ms").arg(painted.size()).arg(ticks).arg(elapsed)));
+
+        m_ctx->random.feed(std::vector<float>(12, 0.999f));
+        QVERIFY(timer("Timer1")->fire());
+        QCOMPARE(who->text(), QStringLiteral("20"));
+        QTRY_COMPARE_WITH_TIMEOUT(painted.isEmpty() ? QString() : painted.last(), QStringLiteral("20"), 2000);
     }
 
     // Closing in the middle of a shuffle ends it: the timers go with the window and nothing ticks later.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+class QWidget;
+
+// Paints a window at most once per refresh of its screen. A shuffle changes the dice
+// every 5 ms, faster than any screen shows; the window's repaint requests between two
+// refreshes wait for the next one and are painted together. Nothing is lost: a held
+// request is always delivered, so the last change (the final roll) is always painted.
+class FramePacer final : public QObject
+{
+public:
+    explicit FramePacer(QWidget *window);
+
+    // The time between two refreshes of the window's screen, in milliseconds.
+    int frameIntervalMs() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_window;
+    QElapsedTimer m_sinceLastPaint;
+    QTimer m_held; // delivers a held request at the next refresh
+};

@@ -30,7 +30,7 @@ bool FramePacer::eventFilter(QObject *watched, QEvent *event)
     if (watched != m_window || event->type() != QEvent::UpdateRequest)
         return false;
     const int interval = frameIntervalMs();
-    if (m_sinceLastPaint.isValid() && m_sinceLastPaint.elapsed() < interval) {
+    if (m_active && m_sinceLastPaint.isValid() && m_sinceLastPaint.elapsed() < interval) {
         // Too soon after the last paint: held, and delivered at the next refresh. The
         // window posts no other request meanwhile, so all its changes wait together.
         if (!m_held.isActive())

@@ -1,5 +1,7 @@
 #include "ui/RollWindow.h"
 
+#include "roll/RollHistory.h"
+#include "roll/RollSequencer.h"
 #include "services/RulesDocument.h"
 #include "ui/FramePacer.h"
 #include "ui/RollBinding.h"
@@ -11,6 +13,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 RollWindow::RollWindow(WindowContext &context, const QString &objectName, const QString &caption, QWidget *parent)
     : QMainWindow(parent)
@@ -21,8 +24,8 @@ RollWindow::RollWindow(WindowContext &context, const QString &objectName, const 
     setWindowIcon(Art::programIcon());
     // Each window is made afresh when shown and goes with all its contents when closed.
     setAttribute(Qt::WA_DeleteOnClose);
-    // The dice change faster than a screen refreshes: paint what the screen can show.
-    new FramePacer(this);
+    // During a shuffle the dice change faster than a screen refreshes: paint what it shows.
+    m_pacer = new FramePacer(this);
 }
 
 RollWindow::~RollWindow() = default;
@@ -69,6 +72,10 @@ void RollWindow::addSoundMenu(RollHistory &history)
 
     m_roll = std::make_unique<RollBinding>(m_context, *m_panel, history,
                                            addMenu(QStringLiteral("mnuSound"), tr("&Sound")), this);
+    // Paced while a shuffle runs (the press is handled by now); the final roll ends it.
+    connect(m_panel->cmdRoll(), &QPushButton::clicked, this,
+            [this] { m_pacer->setActive(m_roll->sequencer().isShuffling()); });
+    connect(&history, &RollHistory::added, this, [this] { m_pacer->setActive(false); });
 }
 
 void RollWindow::openRules()

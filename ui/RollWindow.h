@@ -8,6 +8,7 @@
 
 class QMenu;
 class RollBinding;
+class FramePacer;
 class RollHistory;
 class RollHistoryPanel;
 struct WindowContext;
@@ -55,4 +56,5 @@ private:
     std::unique_ptr<RollPanel> m_panel;
     std::unique_ptr<RollBinding> m_roll;
     RollHistoryPanel *m_historyPanel = nullptr;
+    FramePacer *m_pacer = nullptr;
 };

@@ -210,7 +210,7 @@ QByteArray GameFile::serialize(const GameSnapshot &snapshot, const QString &prog
     QJsonObject root{
         {QStringLiteral("format"), FormatName},
         {QStringLiteral("version"), Version},
-        // Written with its offset from UTC, whatever time spec the caller's clock has.
+        // Written with its offset from UTC, whether the caller's time is local, UTC or offset.
         {QStringLiteral("saved"), saved.toOffsetFromUtc(saved.offsetFromUtc()).toString(Qt::ISODate)},
         {QStringLiteral("program"), programVersion},
         {QStringLiteral("fields"), fields},

@@ -19,7 +19,7 @@ void writeNumber(Field &field, double value)
     field.write(NumberBuffer(value).view());
 }
 
-struct ColumnSpec
+struct ColumnEntry
 {
     const char *stem;
     const char *caption; // for messages, after "away team's"
@@ -29,7 +29,7 @@ struct ColumnSpec
 };
 
 // In the order of Half::Column.
-constexpr ColumnSpec Columns[] = {
+constexpr ColumnEntry Columns[] = {
     {"txtHitter", "batting hitter column", 1, Half::BattingRows, Entry::Typed},
     {"txtHit", "batting H column", 1, Half::BattingRows, Entry::Typed},
     {"txtRBI", "RBI column", 0, Half::BattingRows, Entry::Typed},
@@ -47,7 +47,7 @@ constexpr ColumnSpec Columns[] = {
     {"txtInn", "linescore inning cells", 1, Half::InningRows, Entry::Locked},
 };
 
-struct SingleSpec
+struct SingleEntry
 {
     const char *stem;
     const char *copy; // the digit of a copy, after the half's letter
@@ -56,7 +56,7 @@ struct SingleSpec
 };
 
 // In the order of Half::Single.
-constexpr SingleSpec Singles[] = {
+constexpr SingleEntry Singles[] = {
     {"txtNeedHRBI", "", Entry::Locked, u"0"}, {"txtNeedH", "", Entry::Locked, u"0"},
     {"txtRuns", "", Entry::Locked, u"0"},     {"txtHits", "", Entry::Locked, u"0"},
     {"txtTeam", "", Entry::Typed, u""},       {"txtTeam", "2", Entry::Locked, u""},
@@ -71,11 +71,11 @@ Half::Half(const QString &side, QChar suffix, SheetState &state, qint16 &pitchHi
     , m_state(state)
     , m_pitchHits(pitchHits)
 {
-    for (const ColumnSpec &c : Columns)
+    for (const ColumnEntry &c : Columns)
         m_arrays.emplace_back(QLatin1StringView(c.stem) + suffix,
                               side + QStringLiteral(" team's ") + QLatin1StringView(c.caption), c.first, c.last,
                               c.entry);
-    for (const SingleSpec &f : Singles) {
+    for (const SingleEntry &f : Singles) {
         const QString name = QLatin1StringView(f.stem) + suffix + QLatin1StringView(f.copy);
         m_singles.emplace_back(name, 0, false, f.entry, *f.initialText ? QStringView(f.initialText) : QStringView());
     }

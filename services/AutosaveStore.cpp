@@ -115,7 +115,7 @@ void AutosaveStore::markClosed()
     QFile::remove(path(QStringLiteral("open.marker")));
 }
 
-bool AutosaveStore::writeOpen(const QByteArray &bytes, QString *error)
+bool AutosaveStore::writeNow(const QString &file, const QByteArray &bytes, QString *error)
 {
     waitForWrites();
     if (!isClaimed()) {
@@ -123,16 +123,15 @@ bool AutosaveStore::writeOpen(const QByteArray &bytes, QString *error)
             *error = QStringLiteral("no autosave slot could be taken");
         return false;
     }
-    return GameFile::writeFile(unfinishedPath(), bytes, error);
+    return GameFile::writeFile(file, bytes, error);
+}
+
+bool AutosaveStore::writeOpen(const QByteArray &bytes, QString *error)
+{
+    return writeNow(unfinishedPath(), bytes, error);
 }
 
 bool AutosaveStore::writeLast(const QByteArray &bytes, QString *error)
 {
-    waitForWrites();
-    if (!isClaimed()) {
-        if (error)
-            *error = QStringLiteral("no autosave slot could be taken");
-        return false;
-    }
-    return GameFile::writeFile(lastPath(), bytes, error);
+    return writeNow(lastPath(), bytes, error);
 }

@@ -61,6 +61,8 @@ public:
 
 private:
     QString path(const QString &name) const;
+    // Writes one of the slot's files once the background writes are done.
+    bool writeNow(const QString &file, const QByteArray &bytes, QString *error);
 
     QString m_folder;
     int m_slot = 0;

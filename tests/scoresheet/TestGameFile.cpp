@@ -2,6 +2,7 @@
 #include "scoresheet/Scoresheet.h"
 #include "scoresheet/ScoresheetOverflow.h"
 #include "support/NineInnings.h"
+#include "support/SheetTexts.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,14 +13,6 @@ namespace {
 
 const QDateTime SavedAt(QDate(2024, 6, 11), QTime(14, 3, 5), Qt::OffsetFromUTC, 2 * 3600);
 const QJsonValue Removed(QJsonValue::Undefined);
-
-QStringList textsOf(const Scoresheet &sheet)
-{
-    QStringList texts;
-    for (const Field *field : sheet.fields())
-        texts << field->text();
-    return texts;
-}
 
 // Random writes the way a scorer might make them: numbers, names, blanks, into any field.
 struct Edit
@@ -105,18 +98,18 @@ private slots:
 
 void TestGameFile::roundTrip_data()
 {
-    QTest::addColumn<int>("seed");
+    QTest::addColumn<int>("run");
     QTest::newRow("nine innings") << 0;
-    for (int seed : {1, 2, 3, 42, 1234})
-        QTest::newRow(qPrintable(QStringLiteral("random edits %1").arg(seed))) << seed;
+    for (int run : {1, 2, 3, 42, 1234})
+        QTest::newRow(qPrintable(QStringLiteral("random edits %1").arg(run))) << run;
 }
 
 void TestGameFile::roundTrip()
 {
-    QFETCH(int, seed);
-    QRandomGenerator random{quint32(seed)};
+    QFETCH(int, run);
+    QRandomGenerator random{quint32(run)};
     Scoresheet original;
-    if (seed == 0)
+    if (run == 0)
         NineInnings().type(original);
     else
         makeEdits(original, randomEdits(random, original, 300));

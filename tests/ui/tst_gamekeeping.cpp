@@ -2,6 +2,7 @@
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "services/AutosaveStore.h"
+#include "support/SheetTexts.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
 #include "ui/GameKeeper.h"
@@ -19,15 +20,6 @@
 #include <optional>
 
 namespace {
-// Every field's text, in the sheet's order: two sheets alike have equal lists.
-QStringList textsOf(const Scoresheet &sheet)
-{
-    QStringList texts;
-    for (const Field *field : sheet.fields())
-        texts << field->text();
-    return texts;
-}
-
 // A second run of the program on the same folder: its own store and context.
 struct Run
 {

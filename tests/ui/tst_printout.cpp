@@ -1,5 +1,5 @@
 #include "services/QtPrinter.h"
-#include "support/TestContext.h"
+#include "support/PrintingWindow.h"
 #include "ui/Appearance.h"
 #include "ui/ScoresheetPage.h"
 #include "ui/ScoresheetWindow.h"
@@ -43,13 +43,11 @@ class TestPrintout : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestContext> m_ctx;
     QtPrinter m_pdf;
-    std::unique_ptr<WindowContext> m_printing;
-    QPointer<ScoresheetWindow> m_window;
+    PrintingWindow m_open;
     QTemporaryDir m_dir;
 
-    template <typename T = QWidget> T *find(const QString &name) const { return m_window->findChild<T *>(name); }
+    template <typename T = QWidget> T *find(const QString &name) const { return m_open.window->findChild<T *>(name); }
     void type(const QString &name, const QString &keys)
     {
         auto *edit = find<QLineEdit>(name);
@@ -61,10 +59,10 @@ private:
     QImage exported(const QString &name, int dpi)
     {
         const QString pdf = m_dir.filePath(name + QStringLiteral(".pdf"));
-        m_ctx->dialogs.pdfAnswer = pdf;
+        m_open.ctx->dialogs.pdfAnswer = pdf;
         find<QAction>(QStringLiteral("mnuExportPdf"))->trigger();
-        if (!m_ctx->prompter.messages.isEmpty())
-            qWarning("%s", qPrintable(m_ctx->prompter.messages.join(u'\n')));
+        if (!m_open.ctx->prompter.messages.isEmpty())
+            qWarning("%s", qPrintable(m_open.ctx->prompter.messages.join(u'\n')));
         QProcess pdftoppm;
         pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
                                                     QStringLiteral("-singlefile"), pdf, m_dir.filePath(name)});
@@ -98,22 +96,8 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
     }
 
-    void init()
-    {
-        m_ctx = std::make_unique<TestContext>();
-        m_printing = std::make_unique<WindowContext>(m_ctx->withPrinter(m_pdf));
-        m_window = new ScoresheetWindow(*m_printing);
-        m_window->show();
-        QApplication::setActiveWindow(m_window);
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
-    }
-
-    void cleanup()
-    {
-        delete m_window.data();
-        m_printing.reset();
-        m_ctx.reset();
-    }
+    void init() { QVERIFY(m_open.open(m_pdf)); }
+    void cleanup() { m_open.close(); }
 
     // At 300 dpi the sheet's grid lines are drawn, not enlarged pixels: each edge goes from paper to ink within one
     // device pixel, and a line is as thick as one sheet pixel on paper; nothing on the page is a picture.
@@ -193,8 +177,8 @@ private Q_SLOTS:
     {
         type(QStringLiteral("txtTeamA"), QStringLiteral("Cats"));
         const QImage normal = exported(QStringLiteral("normal"), 100);
-        m_window->showMaximized();
-        QTRY_VERIFY(m_window->width() > 734);
+        m_open.window->showMaximized();
+        QTRY_VERIFY(m_open.window->width() > 734);
         const QImage maximized = exported(QStringLiteral("maximized"), 100);
         QVERIFY(!normal.isNull());
         QCOMPARE(maximized, normal);

@@ -1,5 +1,5 @@
 #include "services/QtPrinter.h"
-#include "support/TestContext.h"
+#include "support/PrintingWindow.h"
 #include "ui/Appearance.h"
 #include "ui/ScoresheetWindow.h"
 
@@ -22,10 +22,8 @@ class TestPrintServer : public QObject
 private:
     QTemporaryDir m_dir;
     QProcess m_cupsd;
-    std::unique_ptr<TestContext> m_ctx;
     QtPrinter m_printer;
-    std::unique_ptr<WindowContext> m_printing;
-    QPointer<ScoresheetWindow> m_window;
+    PrintingWindow m_open;
 
     QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
     QString output() const { return path("out/page.pdf"); }
@@ -127,33 +125,19 @@ private Q_SLOTS:
         }
     }
 
-    void init()
-    {
-        m_ctx = std::make_unique<TestContext>();
-        m_printing = std::make_unique<WindowContext>(m_ctx->withPrinter(m_printer));
-        m_window = new ScoresheetWindow(*m_printing);
-        m_window->show();
-        QApplication::setActiveWindow(m_window);
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
-    }
-
-    void cleanup()
-    {
-        delete m_window.data();
-        m_printing.reset();
-        m_ctx.reset();
-    }
+    void init() { QVERIFY(m_open.open(m_printer)); }
+    void cleanup() { m_open.close(); }
 
     // A printed sheet reaches the queue as a page of at least 300 dpi, in colour (the NEED counters print red),
     // with the names typed on it and no caret in the field that had the focus.
     void printedPageReachesTheQueue()
     {
-        QLineEdit *hitter = m_window->findChild<QLineEdit *>(QStringLiteral("txtHitterA_1"));
+        QLineEdit *hitter = m_open.window->findChild<QLineEdit *>(QStringLiteral("txtHitterA_1"));
         hitter->setFocus();
         QTest::keyClicks(hitter, QStringLiteral("Alvarez"));
         QFile::remove(output());
-        m_window->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
-        QVERIFY2(m_ctx->prompter.messages.isEmpty(), qPrintable(m_ctx->prompter.messages.join(u' ')));
+        m_open.window->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+        QVERIFY2(m_open.ctx->prompter.messages.isEmpty(), qPrintable(m_open.ctx->prompter.messages.join(u' ')));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(output()), 30000);
 
         QProcess render;
@@ -179,19 +163,19 @@ private Q_SLOTS:
         QVERIFY(images.waitForFinished(30000) && images.exitCode() == 0);
         const QList<QByteArray> listed = images.readAllStandardOutput().trimmed().split('\n');
         QVERIFY2(listed.size() <= 2, listed.join('\n').constData()); // the two heading lines only
-        QVERIFY(m_window->findChild<QWidget *>(QStringLiteral("Frame2"))->isVisible());
+        QVERIFY(m_open.window->findChild<QWidget *>(QStringLiteral("Frame2"))->isVisible());
     }
 
     // A default printer that rejects jobs is told in the "Quorvel" box, and the window comes back to the rolls view.
     void rejectingQueueIsTold()
     {
         QVERIFY(cups(QStringLiteral("cupsreject"), {"quorvel"}));
-        m_window->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+        m_open.window->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
         QVERIFY(cups(QStringLiteral("cupsaccept"), {"quorvel"}));
-        QCOMPARE(m_ctx->prompter.messages.size(), 1);
-        QVERIFY2(m_ctx->prompter.messages.first().contains(QStringLiteral("not accepting jobs")),
-                 qPrintable(m_ctx->prompter.messages.first()));
-        QVERIFY(m_window->findChild<QWidget *>(QStringLiteral("Frame2"))->isVisible());
+        QCOMPARE(m_open.ctx->prompter.messages.size(), 1);
+        QVERIFY2(m_open.ctx->prompter.messages.first().contains(QStringLiteral("not accepting jobs")),
+                 qPrintable(m_open.ctx->prompter.messages.first()));
+        QVERIFY(m_open.window->findChild<QWidget *>(QStringLiteral("Frame2"))->isVisible());
     }
 };
 

@@ -1,15 +1,16 @@
 #include "app/Navigator.h"
+#include "app/PaintTrace.h"
 #include "roll/ClockRandomSource.h"
 #include "roll/RollHistory.h"
 #include "roll/SoundSetting.h"
 #include "roll/Timer.h"
 #include "services/AutosaveStore.h"
 #include "services/DataFiles.h"
+#include "services/DeferredSoundPlayer.h"
 #include "services/QtDocumentOpener.h"
 #include "services/QtFileDialogs.h"
 #include "services/QtPrinter.h"
 #include "services/QtPrompter.h"
-#include "services/QtSoundPlayer.h"
 #include "services/RulesDocument.h"
 #include "ui/Appearance.h"
 #include "ui/WindowContext.h"
@@ -92,6 +93,7 @@ int main(int argc, char *argv[])
         for (const QString &file : {QStringLiteral("dice.wav"), rulesDocumentName()})
             printLine(stdout,
                       QStringLiteral("%1: %2").arg(file, QDir::toNativeSeparators(findDataFile(folders, file))));
+        printLine(stdout, QStringLiteral("sound player: %1").arg(QDir::toNativeSeparators(soundPlayerLocation())));
         return 0;
     }
     if (!display) {
@@ -100,6 +102,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    PaintTrace::installIfAsked();
     applyAppearance(*qApp);
     // The navigation decides when the program ends, not the last window to close.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -109,7 +112,7 @@ int main(int argc, char *argv[])
     RollHistory rollerHistory;
     SystemClock clock;
     ClockRandomSource random(clock);
-    QtSoundPlayer sound;
+    const std::unique_ptr<SoundPlayer> sound = createProgramSoundPlayer();
     QtDocumentOpener documents;
     QtPrompter prompter;
     QtPrinter printer;
@@ -118,7 +121,7 @@ int main(int argc, char *argv[])
     AutosaveStore autosave(AutosaveStore::defaultFolder());
     // Without a slot the scoresheet says so when it opens; the program runs on.
     autosave.claim(nullptr);
-    WindowContext context{soundSetting, random, sound,   documents, prompter,      printer,
+    WindowContext context{soundSetting, random, *sound,  documents, prompter,      printer,
                           dialogs,      timers, folders, &autosave, &rollerHistory};
 
     Navigator navigator(context, [] { QCoreApplication::quit(); });

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a throw-away folder and checks what a desktop gets: the program,
 # its dice sound, menu entry, icons, metadata and game file type, all valid, and the
-# installed program finding its dice sound in the installed data folder.
+# installed program finding its dice sound and its sound module where they were installed.
 #   check-install.sh <build folder> <source folder>
 set -euo pipefail
 build=$1
@@ -48,4 +48,16 @@ found=$("$usr/bin/quorvel" --data-paths)
 echo "$found"
 grep -qx "dice.wav: $usr/share/quorvel/dice.wav" <<<"$found" \
   || { echo "the installed program does not find share/quorvel/dice.wav"; status=1; }
+# Where the build makes a sound module, the installed program finds it, and starting the
+# program loads neither Qt Multimedia nor the print server's client library: both come
+# when a window needs them.
+module=$(find "$usr" -name 'quorvel_sound.*' -print -quit)
+if [ -n "$module" ]; then
+  grep -qx "sound player: $module" <<<"$found" \
+    || { echo "the installed program does not find its sound module $module"; status=1; }
+  needed=$(readelf -d "$usr/bin/quorvel" | grep NEEDED || true)
+  for library in libQt6Multimedia libcups; do
+    grep -q "$library" <<<"$needed" && { echo "the program is linked to $library"; status=1; }
+  done
+fi
 exit $status

@@ -30,4 +30,6 @@ export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM
 "$work/root/usr/bin/quorvel" --version | grep -q "quorvel" || { echo "the packaged program does not start"; status=1; }
 "$work/root/usr/bin/quorvel" --data-paths | grep -qx "dice.wav: $work/root/usr/share/quorvel/dice.wav" \
   || { echo "the packaged program does not find its dice sound"; status=1; }
+"$work/root/usr/bin/quorvel" --data-paths | grep -q "^sound player: $work/root/usr/lib/.*quorvel_sound" \
+  || { echo "the packaged program does not find its sound module"; status=1; }
 exit $status

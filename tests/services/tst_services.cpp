@@ -1,4 +1,5 @@
 #include "services/DataFiles.h"
+#include "services/DeferredSoundPlayer.h"
 #include "services/PageRenderer.h"
 #include "services/QtPrinter.h"
 #include "services/QtPrompter.h"
@@ -135,6 +136,7 @@ private slots:
     // A missing dice sound is never handed to the player; a present one is decoded ahead of the press; a broken one
     // stays silent.
     void soundPlayerLoadsOnlyExistingFiles();
+    void deferredSoundPlayerMadeAtFirstPlay();
     // The build puts a two-second 16-bit mono PCM dice.wav beside the program, sounding from the start.
     void diceWaveBesideProgram();
 };
@@ -423,6 +425,39 @@ void TestServices::soundPlayerLoadsOnlyExistingFiles()
         QCOMPARE(player.loadedFile(), broken);
         QVERIFY(!player.hasSample());
     }
+}
+
+// The program's player brings in its module (and Qt Multimedia) only for a window that
+// rolls, and makes the real player at the first sound; without the module the dice roll
+// in silence instead of failing.
+void TestServices::deferredSoundPlayerMadeAtFirstPlay()
+{
+#ifdef QUORVEL_SOUND_MODULE_FILE
+    const QString wave = QCoreApplication::applicationDirPath() + QStringLiteral("/dice.wav");
+    {
+        DeferredSoundPlayer player; // looks beside the program, where the build puts the module
+        QVERIFY(!player.hasPlayer());
+        player.preload(wave);
+        QVERIFY(!player.hasPlayer());
+        player.play(wave);
+        QVERIFY(player.hasPlayer());
+        player.play(wave); // the same player again
+        QVERIFY(player.hasPlayer());
+    }
+    {
+        DeferredSoundPlayer unloaded; // goes before a load it started has finished
+        unloaded.preload(wave);
+    }
+    QTemporaryDir empty(blankyTemplate());
+    QVERIFY(empty.isValid());
+    DeferredSoundPlayer missing({empty.path()});
+    missing.preload(wave);
+    missing.play(wave);
+    missing.play(wave);
+    QVERIFY(!missing.hasPlayer());
+#else
+    QSKIP("this build links the sound player into the program");
+#endif
 }
 
 void TestServices::diceWaveBesideProgram()

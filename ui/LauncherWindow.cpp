@@ -1,7 +1,6 @@
 #include "ui/LauncherWindow.h"
 
 #include "ui/Appearance.h"
-#include "ui/art/Art.h"
 #include "ui/art/Fonts.h"
 
 #include <QCloseEvent>
@@ -33,7 +32,7 @@ LauncherWindow::LauncherWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Quorvel"));
-    setWindowIcon(Art::programIcon());
+    giveProgramIconWhenPainted(this);
     setAttribute(Qt::WA_DeleteOnClose);
     resize(toPixels(ClientArea).size());
     // The launcher wears the button-face colour. Changing the window colour, not the

@@ -3,11 +3,11 @@
 #include "roll/RollHistory.h"
 #include "roll/RollSequencer.h"
 #include "services/RulesDocument.h"
+#include "ui/Appearance.h"
 #include "ui/FramePacer.h"
 #include "ui/RollBinding.h"
 #include "ui/RollHistoryPanel.h"
 #include "ui/WindowContext.h"
-#include "ui/art/Art.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,7 +21,7 @@ RollWindow::RollWindow(WindowContext &context, const QString &objectName, const 
 {
     setObjectName(objectName);
     setWindowTitle(caption);
-    setWindowIcon(Art::programIcon());
+    giveProgramIconWhenPainted(this);
     // Each window is made afresh when shown and goes with all its contents when closed.
     setAttribute(Qt::WA_DeleteOnClose);
     // During a shuffle the dice change faster than a screen refreshes: paint what it shows.

@@ -37,7 +37,7 @@ private Q_SLOTS:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Quorvel"));
         QCOMPARE(m_window->size(), QSize(485, 299));
         QVERIFY(isCentredOnScreen(m_window));
-        QVERIFY(!m_window->windowIcon().isNull());
+        QTRY_VERIFY(!m_window->windowIcon().isNull()); // handed over once the window is painted
         QCOMPARE(find<QLabel>("Label1_1")->text(), QStringLiteral("TALLOWMERE - Quorvel"));
         QCOMPARE(find<QLabel>("Label1_0")->text(), QStringLiteral("MAKE YOUR CHOICE"));
         QCOMPARE(find<QLabel>("Label1_1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));

@@ -2,9 +2,11 @@
 
 #include "ui/art/ArtDrawing.h"
 
+#include <QIconEngine>
 #include <QPainter>
 
 #include <array>
+#include <map>
 
 namespace Art {
 
@@ -102,13 +104,76 @@ QImage iconImage(int size)
     return image;
 }
 
+namespace {
+
+// The program's icon, drawn for each size when that size is first asked for and kept for
+// the rest of the program: every window shares the drawings, and a size nobody shows is
+// never drawn.
+class DrawnIconEngine final : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        if (side <= 0)
+            return {};
+        QImage &drawn = drawings()[side];
+        if (drawn.isNull())
+            drawn = iconImage(side);
+        QPixmap result = QPixmap::fromImage(drawn);
+        if (size.width() != size.height()) {
+            // A square drawing centred in an oblong request, as QIcon does with its pixmaps.
+            QPixmap oblong(size);
+            oblong.fill(Qt::transparent);
+            QPainter painter(&oblong);
+            painter.drawPixmap((size.width() - side) / 2, (size.height() - side) / 2, result);
+            return oblong;
+        }
+        return result;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), drawn);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        // The sizes a window hands to the window system for its title bar, task bar and
+        // switcher; any other size is drawn when asked for. They stop at 128 px: on X11 a
+        // 256 px icon added 10 ms to the first showing of every window, and desktops take
+        // their large icons from the installed icon theme.
+        QList<QSize> sizes;
+        for (int side : {16, 22, 24, 32, 48, 64, 128})
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new DrawnIconEngine; }
+    QString key() const override { return QStringLiteral("quorvel-drawn"); }
+
+private:
+    static std::map<int, QImage> &drawings()
+    {
+        static std::map<int, QImage> drawn;
+        return drawn;
+    }
+};
+
+} // namespace
+
 QIcon programIcon()
 {
-    // One pixmap per common size, each drawn for its size rather than scaled from another.
-    QIcon icon;
-    for (int size : {16, 20, 22, 24, 32, 40, 48, 64, 96, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(iconImage(size)));
-    return icon;
+    return QIcon(new DrawnIconEngine);
 }
 
 } // namespace Art

@@ -16,13 +16,6 @@ DeferredSoundPlayer::DeferredSoundPlayer(QStringList moduleFolders)
 {
 }
 
-DeferredSoundPlayer::~DeferredSoundPlayer()
-{
-    // A load still running finishes before the program goes on to end.
-    if (m_loading.valid())
-        m_loading.wait();
-}
-
 QStringList DeferredSoundPlayer::defaultModuleFolders()
 {
     const QString program = QCoreApplication::applicationDirPath();
@@ -39,25 +32,11 @@ QString DeferredSoundPlayer::modulePath() const
     return {};
 }
 
-void DeferredSoundPlayer::startLoading()
-{
-    if (m_loading.valid() || m_made)
-        return;
-    const QString path = modulePath();
-    if (path.isEmpty())
-        return;
-    // Only the loading runs on the worker thread: the player itself is made on the
-    // thread that plays, when it is first needed.
-    m_loading = std::async(std::launch::async, [path] { return QLibrary(path).load(); });
-}
-
 SoundPlayer *DeferredSoundPlayer::player()
 {
     if (m_made)
         return m_player.get();
     m_made = true;
-    if (m_loading.valid())
-        m_loading.get();
     const QString path = modulePath();
     QLibrary module(path);
     const auto create = reinterpret_cast<SoundModule::CreatePlayer>(
@@ -71,17 +50,17 @@ SoundPlayer *DeferredSoundPlayer::player()
         return nullptr;
     }
     m_player.reset(create());
+    if (!m_preloaded.isEmpty())
+        m_player->preload(m_preloaded);
     return m_player.get();
 }
 
 void DeferredSoundPlayer::preload(const QString &file)
 {
-    if (m_player) {
+    if (m_player)
         m_player->preload(file);
-        return;
-    }
-    // The file is read by the player, at its first play; the module is brought in now.
-    startLoading();
+    else
+        m_preloaded = file; // read by the player when the first play makes it
 }
 
 void DeferredSoundPlayer::play(const QString &file)

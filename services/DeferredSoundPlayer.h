@@ -5,14 +5,13 @@
 #include <QString>
 #include <QStringList>
 
-#include <future>
 #include <memory>
 
-// The program's sound player, kept out of start-up. The player that plays (QtSoundPlayer,
-// with Qt Multimedia and the sound server's libraries under it, a score of libraries in
-// all) lives in a module of its own that nothing loads until a window that rolls opens:
-// preload() loads it on a worker thread while the window comes up, and the first play()
-// makes the player, waiting for the load only if it is still running. Without the module
+// The program's sound player, kept out of start-up and out of memory until the dice
+// sound is first played. The player that plays (QtSoundPlayer, with Qt Multimedia, the
+// sound server's client and their codecs under it, a score of libraries in all) lives in
+// a module of its own; the first play() loads it and makes the player, which then reads
+// the sound file. A program whose dice roll in silence never loads it. Without the module
 // (a broken installation) the dice roll in silence, as they do without the sound file,
 // and the error stream says once why.
 class DeferredSoundPlayer final : public SoundPlayer
@@ -20,7 +19,6 @@ class DeferredSoundPlayer final : public SoundPlayer
 public:
     // moduleFolders: where to look for the module, first match wins.
     explicit DeferredSoundPlayer(QStringList moduleFolders = defaultModuleFolders());
-    ~DeferredSoundPlayer() override;
 
     DeferredSoundPlayer(const DeferredSoundPlayer &) = delete;
     DeferredSoundPlayer &operator=(const DeferredSoundPlayer &) = delete;
@@ -38,11 +36,10 @@ public:
     QString modulePath() const;
 
 private:
-    void startLoading();
     SoundPlayer *player();
 
     QStringList m_folders;
-    std::future<bool> m_loading;
+    QString m_preloaded; // the file to hand to the player once it is made
     std::unique_ptr<SoundPlayer> m_player;
     bool m_made = false; // a player was asked for, whether or not one came
 };

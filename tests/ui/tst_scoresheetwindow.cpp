@@ -20,6 +20,31 @@
 
 #include <memory>
 
+// Collects the regions a widget is asked to paint.
+class PaintSpy final : public QObject
+{
+public:
+    explicit PaintSpy(QWidget *widget)
+        : m_widget(widget)
+    {
+        widget->installEventFilter(this);
+    }
+    ~PaintSpy() override { m_widget->removeEventFilter(this); }
+
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+};
+
 class TestScoresheetWindow : public QObject
 {
     Q_OBJECT
@@ -247,6 +272,32 @@ private Q_SLOTS:
         // The other half is untouched.
         QCOMPARE(text("txtRunsA"), QStringLiteral("2"));
         QCOMPARE(text("txtTeamA2"), QString());
+    }
+
+    // A keystroke repaints the cells whose text changed and nothing else of the sheet: the
+    // sheet's picture under them is painted only inside their rectangles.
+    void keystrokeRepaintsOnlyItsCells()
+    {
+        QWidget *sheet = find("Image1");
+        const QStringList changed = {"txtRA_5", "txtRunsA", "txtNeedHRBIA", "txtPullA_5", "txtInnA_5", "txtRunsA2"};
+        QRegion cells;
+        for (const QString &name : changed) {
+            QWidget *cell = find(name);
+            cells += QRect(cell->mapTo(m_window, QPoint()) - sheet->mapTo(m_window, QPoint()), cell->size());
+        }
+        edit("txtRA_5")->setFocus();
+        QCoreApplication::processEvents();
+
+        PaintSpy sheetPaints(sheet);
+        PaintSpy runsPaints(find("txtRunsA"));
+        QTest::keyClick(edit("txtRA_5"), Qt::Key_2);
+        QCOMPARE(text("txtRunsA"), QStringLiteral("2"));
+        QTRY_VERIFY(!runsPaints.painted.isEmpty()); // the repaint has happened
+        const QRegion outside = sheetPaints.painted - cells;
+        QVERIFY2(outside.isEmpty(),
+                 qPrintable(QStringLiteral("the sheet was painted outside the changed cells, at %1,%2")
+                                .arg(outside.boundingRect().x())
+                                .arg(outside.boundingRect().y())));
     }
 
     // Read-only fields take the focus and a caret but no typing, deleting or pasting.

@@ -1,4 +1,5 @@
 #include "app/Navigator.h"
+#include "app/PaintTrace.h"
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "support/TestContext.h"
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <chrono>
+#include <cstdio>
 #include <memory>
 
 class TestNavigation : public QObject
@@ -157,6 +160,52 @@ private Q_SLOTS:
         QCOMPARE(loadedWindows(), QStringList{"frmMain"});
         QCOMPARE(m_ctx->prompter.messages.size(), 1);
         QVERIFY(m_ctx->prompter.messages.first().contains(QStringLiteral("missing.quorvel")));
+    }
+
+    // The start-up trace names each window once, at its first paint, with a moment of the
+    // system's monotonic clock that lies between its showing and the end of that paint;
+    // a window made later at the same address is traced again.
+    void paintTraceTellsFirstPaints()
+    {
+        std::unique_ptr<std::FILE, int (*)(std::FILE *)> stream(std::tmpfile(), &std::fclose);
+        QVERIFY(stream);
+        PaintTrace trace(stream.get());
+        qApp->installEventFilter(&trace);
+        const auto now = [] {
+            return qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                              std::chrono::steady_clock::now().time_since_epoch())
+                              .count());
+        };
+        const qint64 before = now();
+        QWidget *launcher = current();
+        launcher->repaint();
+        launcher->repaint(); // the same window's second paint: not traced
+        QTRY_VERIFY(std::ftell(stream.get()) > 0);
+        QCoreApplication::processEvents();
+        press("cmdHelper");
+        QTRY_VERIFY(QTest::qWaitForWindowExposed(current()));
+        QTest::qWait(0);
+        QCoreApplication::processEvents();
+        const qint64 after = now();
+        qApp->removeEventFilter(&trace);
+
+        std::rewind(stream.get());
+        QByteArray written(4096, '\0');
+        written.truncate(qsizetype(std::fread(written.data(), 1, size_t(written.size()), stream.get())));
+        const QList<QByteArray> lines = written.trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QStringList names;
+        for (const QByteArray &line : lines) {
+            const QList<QByteArray> words = line.split(' ');
+            QCOMPARE(words.size(), 4);
+            QCOMPARE(words.at(0), QByteArray("quorvel:"));
+            QCOMPARE(words.at(1), QByteArray("painted"));
+            names << QString::fromLatin1(words.at(2));
+            bool number = false;
+            const qint64 at = words.at(3).toLongLong(&number);
+            QVERIFY(number && at >= before && at <= after);
+        }
+        QCOMPARE(names, (QStringList{"frmMain", "frmScoresheet"}));
     }
 };
 

@@ -248,6 +248,20 @@ private Q_SLOTS:
         // Below the label, still on the die: the die's fill.
         const QRect die = find<QWidget>("imgDice_7")->geometry();
         QCOMPARE(QColor(shot.pixel(die.center().x(), die.bottom() - 8)).rgb(), QColor(0, 128, 0).rgb());
+        // Each value is drawn in its text colour, centred on its label: the ink of "20" on
+        // the navy die is white and sits in the middle.
+        const auto ink = [&](const char *name, QColor colour) {
+            const QRect r = find<QWidget>(name)->geometry();
+            QRect box;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (QColor(shot.pixel(x, y)) == colour)
+                        box |= QRect(x, y, 1, 1);
+            return box;
+        };
+        const QRect where1Ink = ink("lblWhere1", Qt::white);
+        QVERIFY(where1Ink.width() >= 6 && where1Ink.height() >= 6);
+        QVERIFY(qAbs(where1Ink.center().x() - find<QWidget>("lblWhere1")->geometry().center().x()) <= 1);
         // A two-digit value fits its label: nothing of the text is cut at the label's edges.
         QLabel *where1 = find<QLabel>("lblWhere1");
         QCOMPARE(where1->text(), QStringLiteral("20"));

@@ -83,6 +83,7 @@ RollPanel::RollPanel(Variant variant, QWidget *parent)
         // A label of fixed size asks nobody to lay it out again when its text changes,
         // which during a shuffle it does fourteen times every 5 ms.
         label->setFixedSize(label->size());
+        label->setTextFormat(Qt::PlainText); // a number: no looking for markup in every new text
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(Fonts::font(look.points, true));
         label->setAutoFillBackground(true);

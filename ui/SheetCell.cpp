@@ -28,6 +28,17 @@ void SheetCell::paintCell(QPainter &painter, const QRect &rect) const
     CellText(text(), font(), rect.size()).draw(painter, rect, alignment(), palette().color(QPalette::Text));
 }
 
+bool SheetCell::event(QEvent *event)
+{
+    // When its window becomes active, a line edit schedules a check that drops the
+    // selection of a field that has no focus. A sheet has some 560 fields and at most one
+    // with a selection: the others would each schedule a check that has nothing to do,
+    // every time the window is activated, its first showing included.
+    if (event->type() == QEvent::WindowActivate && !hasFocus() && !hasSelectedText())
+        return QWidget::event(event);
+    return QLineEdit::event(event);
+}
+
 void SheetCell::paintEvent(QPaintEvent *event)
 {
     if (hasFocus()) {

@@ -21,6 +21,7 @@ public:
     void paintCell(QPainter &painter, const QRect &rect) const;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -1,5 +1,5 @@
 #include "roll/RollSequencer.h"
-#include "services/QtSoundPlayer.h"
+#include "services/DeferredSoundPlayer.h"
 #include "support/TestContext.h"
 #include "ui/RollBinding.h"
 #include "ui/RollPanel.h"
@@ -183,8 +183,9 @@ void TestDiceSound::everyRollIsHeard()
     QTRY_VERIFY_WITH_TIMEOUT(recorder.bytesAvailable() > 0, 5000);
 
     TestContext parts;
-    QtSoundPlayer player;
-    WindowContext context{parts.soundSetting, parts.random,   player,
+    // The program's own player: on Linux the module it loads at the first sound.
+    const std::unique_ptr<SoundPlayer> player = createProgramSoundPlayer();
+    WindowContext context{parts.soundSetting, parts.random,   *player,
                           parts.documents,    parts.prompter, parts.printer,
                           parts.dialogs,      parts.timers,   {QCoreApplication::applicationDirPath()}};
     // Gone before the player and the context it uses, whatever check fails.
@@ -192,7 +193,6 @@ void TestDiceSound::everyRollIsHeard()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QVERIFY(parts.soundSetting.isOn());
-    QVERIFY(player.hasSample());
 
     // The shuffle runs on the test's timers, so each roll is as long as the test lets the
     // sound play: 300 ms of real time, enough for the sound's opening to reach the sink,

@@ -50,17 +50,14 @@ SoundPlayer *DeferredSoundPlayer::player()
         return nullptr;
     }
     m_player.reset(create());
-    if (!m_preloaded.isEmpty())
-        m_player->preload(m_preloaded);
     return m_player.get();
 }
 
 void DeferredSoundPlayer::preload(const QString &file)
 {
+    // Before the first play there is no player to read the file: it reads it at that play.
     if (m_player)
         m_player->preload(file);
-    else
-        m_preloaded = file; // read by the player when the first play makes it
 }
 
 void DeferredSoundPlayer::play(const QString &file)

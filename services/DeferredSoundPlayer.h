@@ -39,7 +39,6 @@ private:
     SoundPlayer *player();
 
     QStringList m_folders;
-    QString m_preloaded; // the file to hand to the player once it is made
     std::unique_ptr<SoundPlayer> m_player;
     bool m_made = false; // a player was asked for, whether or not one came
 };

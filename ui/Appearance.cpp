@@ -55,18 +55,14 @@ public:
 private:
     const QIcon &icon()
     {
-        if (!m_read) {
-            m_read = true;
-            if (m_style)
-                m_icon = m_style->standardIcon(m_which);
-        }
+        if (m_icon.isNull() && m_style)
+            m_icon = m_style->standardIcon(m_which);
         return m_icon;
     }
 
     QPointer<QStyle> m_style;
     QStyle::StandardPixmap m_which;
     QIcon m_icon;
-    bool m_read = false;
 };
 
 // Fusion, whose standard icons wait until they are shown.

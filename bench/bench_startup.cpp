@@ -8,6 +8,7 @@
 #include "BenchMain.h"
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
+#include "services/AtomicFile.h"
 #include "support/NineInnings.h"
 
 #include <QCoreApplication>
@@ -152,7 +153,7 @@ QString gameFile()
         NineInnings().type(sheet);
         const QString file = home().filePath(QStringLiteral("nine innings.quorvel"));
         QString error;
-        GameFile::writeFile(file,
+        writeFileAtomically(file,
                             GameFile::serialize(GameSnapshot::capture(sheet), QStringLiteral("bench"),
                                                 QDateTime::currentDateTime()),
                             &error);

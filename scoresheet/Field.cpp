@@ -4,19 +4,21 @@
 
 #include <cstring>
 
-Field::Field(const QString &name, qint16 index, bool arrayElement, Entry entry, QStringView initialText)
-    : m_name(name)
-    , m_text(initialText.isNull() ? QString() : QString::fromRawData(initialText.data(), initialText.size()))
-    , m_initialText(initialText)
+Field::Field(const SheetColumn &column, Side side, const QString &name, qint16 index)
+    : m_column(&column)
+    , m_name(name)
     , m_index(index)
-    , m_arrayElement(arrayElement)
-    , m_entry(entry)
+    , m_side(side)
 {
+    // The column's table holds the initial text for good: the field shares it until written.
+    const QStringView initial(column.initialText);
+    if (!initial.isEmpty())
+        m_text = QString::fromRawData(initial.data(), initial.size());
 }
 
 QString Field::objectName() const
 {
-    if (!m_arrayElement)
+    if (!m_column->array)
         return m_name;
     return m_name + u'_' + QString::number(m_index);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scoresheet/Entry.h"
+#include "scoresheet/SheetColumns.h"
 
 #include <QString>
 #include <QStringView>
@@ -17,23 +17,28 @@ public:
     using Handler = std::function<void(qint16 index)>;
     using View = std::function<void(const QString &text)>;
 
-    // name is shared by every element of an array; initialText raises nothing.
-    Field(const QString &name, qint16 index, bool arrayElement, Entry entry, QStringView initialText = {});
+    // name is the column's name on that side, shared by every element of an array.
+    // The field starts with the column's initial text, which raises nothing.
+    Field(const SheetColumn &column, Side side, const QString &name, qint16 index);
 
     Field(Field &&) = default; // only while an array is being built
     Field(const Field &) = delete;
     Field &operator=(const Field &) = delete;
     Field &operator=(Field &&) = delete;
 
+    const SheetColumn &column() const { return *m_column; }
+    Side side() const { return m_side; }
+    // "txtHitA" for an element of that array, "txtTeamA" for a single field.
     const QString &name() const { return m_name; }
     qint16 index() const { return m_index; }
-    bool isArrayElement() const { return m_arrayElement; }
+    // The row in which the user sees the field (an array's element), 0 for a single field.
+    int row() const { return m_column->row(m_side, m_index); }
     // "txtHitA_7" for an array element, "txtTeamA" for a single field.
     QString objectName() const;
-    Entry entry() const { return m_entry; }
+    Entry entry() const { return m_column->entry(m_index); }
     const QString &text() const { return m_text; }
     // The text the field has on a new sheet.
-    QStringView initialText() const { return m_initialText; }
+    QStringView initialText() const { return m_column->initialText; }
 
     // Replaces the text if it differs, then calls the view and the change handler.
     // Whatever the handler throws (an overflow) leaves through here; the new text stays.
@@ -54,12 +59,11 @@ private:
     void replace(QStringView text);
     void assign(QStringView text);
 
+    const SheetColumn *m_column;
     QString m_name;
     QString m_text;
-    QStringView m_initialText; // the sheet's static name tables hold it, like the names
     View m_view;
     Handler m_handler;
     qint16 m_index;
-    bool m_arrayElement;
-    Entry m_entry;
+    Side m_side;
 };

@@ -1,21 +1,18 @@
 #include "scoresheet/FieldArray.h"
 
-#include "scoresheet/SheetRows.h"
-
-FieldArray::FieldArray(const QString &name, const QString &caption, qint16 first, qint16 last, Entry entry)
-    : m_name(name)
-    , m_caption(caption)
-    , m_first(first)
-    , m_last(last)
+FieldArray::FieldArray(const SheetColumn &column, Side side)
+    : m_column(column)
+    , m_side(side)
+    , m_name(column.name(side))
 {
-    m_fields.reserve(size_t(last - first + 1));
-    for (int i = first; i <= last; ++i)
-        m_fields.emplace_back(m_name, qint16(i), true, i == 0 ? Entry::Hidden : entry);
+    m_fields.reserve(size_t(column.last - column.first + 1));
+    for (int i = column.first; i <= column.last; ++i)
+        m_fields.emplace_back(column, side, m_name, qint16(i));
 }
 
-int FieldArray::row(int index) const
+QString FieldArray::caption() const
 {
-    return sheetRow(m_name, index);
+    return QStringLiteral("%1 team's %2").arg(sideWord(m_side), QLatin1StringView(m_column.caption));
 }
 
 void FieldArray::setHandler(const Field::Handler &handler)

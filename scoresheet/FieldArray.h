@@ -3,7 +3,6 @@
 #include "scoresheet/Field.h"
 
 #include <QString>
-#include <QStringView>
 
 #include <vector>
 
@@ -13,24 +12,25 @@
 class FieldArray
 {
 public:
-    // caption says in plain words what the column is ("away team's batting H column"),
-    // for messages.
-    FieldArray(const QString &name, const QString &caption, qint16 first, qint16 last, Entry entry);
+    FieldArray(const SheetColumn &column, Side side);
 
     FieldArray(const FieldArray &) = delete;
     FieldArray &operator=(const FieldArray &) = delete;
 
+    const SheetColumn &column() const { return m_column; }
+    Side side() const { return m_side; }
     const QString &name() const { return m_name; }
-    const QString &caption() const { return m_caption; }
-    qint16 first() const { return m_first; }
-    qint16 last() const { return m_last; }
-    bool contains(int index) const { return index >= m_first && index <= m_last; }
-    // The row of the sheet where the element stands (sheetRow), for messages.
-    int row(int index) const;
+    // What the column is in plain words ("away team's batting H column"), for messages.
+    QString caption() const;
+    qint16 first() const { return m_column.first; }
+    qint16 last() const { return m_column.last; }
+    bool contains(int index) const { return m_column.contains(index); }
+    // The row of the sheet where the element stands, for messages.
+    int row(int index) const { return m_column.row(m_side, index); }
 
     // Unchecked: the index must lie in first..last.
-    Field &operator[](int index) { return m_fields[size_t(index - m_first)]; }
-    const Field &operator[](int index) const { return m_fields[size_t(index - m_first)]; }
+    Field &operator[](int index) { return m_fields[size_t(index - first())]; }
+    const Field &operator[](int index) const { return m_fields[size_t(index - first())]; }
 
     // Every element gets the same handler, called with the element's index.
     void setHandler(const Field::Handler &handler);
@@ -39,9 +39,8 @@ public:
     std::vector<Field>::iterator end() { return m_fields.end(); }
 
 private:
+    const SheetColumn &m_column;
+    Side m_side;
     QString m_name;
-    QString m_caption;
     std::vector<Field> m_fields; // built once; elements never move afterwards
-    qint16 m_first;
-    qint16 m_last;
 };

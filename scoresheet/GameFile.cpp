@@ -1,14 +1,13 @@
 #include "scoresheet/GameFile.h"
 
-#include "scoresheet/Half.h"
 #include "scoresheet/Scoresheet.h"
+#include "scoresheet/TextRules.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -51,16 +50,6 @@ std::optional<qint16> wholeNumber(const QJsonValue &value, int lowest, int highe
     return qint16(number);
 }
 
-// Fields hold one line: a tab may stand in a text, no other control character and no line break.
-bool breaksTheLine(QChar c)
-{
-    if (c == u'\t')
-        return false;
-    const QChar::Category category = c.category();
-    return category == QChar::Other_Control || category == QChar::Separator_Line
-           || category == QChar::Separator_Paragraph;
-}
-
 QString checkFields(const QJsonValue &value, const Scoresheet &shape, QMap<QString, QString> &texts)
 {
     if (!value.isObject())
@@ -77,7 +66,7 @@ QString checkFields(const QJsonValue &value, const Scoresheet &shape, QMap<QStri
             return QStringLiteral("The text of the field %1 is longer than %2 characters.")
                 .arg(name)
                 .arg(GameFile::MaxTextLength);
-        if (std::any_of(text.begin(), text.end(), breaksTheLine))
+        if (!isOneLine(text))
             return QStringLiteral("The text of the field %1 holds a line break or another control character.")
                 .arg(name);
         texts.insert(name, text);
@@ -103,7 +92,7 @@ QString checkState(const QJsonValue &value, SheetState &state)
     } numbers[] = {
         {PitchHitsAKey, state.pitchHitsA, -32768, 32767},
         {PitchHitsHKey, state.pitchHitsH, -32768, 32767},
-        {CurrentRowKey, state.currentRow, 0, Half::InningRows},
+        {CurrentRowKey, state.currentRow, 0, SheetColumn::InningRows},
     };
     for (const auto &number : numbers) {
         const std::optional<qint16> read = wholeNumber(object.value(number.key), number.lowest, number.highest);
@@ -158,18 +147,6 @@ QString checkGame(const QJsonObject &root, const Scoresheet &shape, OpenedGame &
         return QStringLiteral("The file's rolls are not a list.");
     opened.rolls = rolls.toArray();
     return {};
-}
-
-QString fileNamePart(const QString &name, const QString &blank)
-{
-    QString part = name.trimmed();
-    if (part.isEmpty())
-        return blank;
-    for (QChar &c : part) {
-        if (c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c))
-            c = u'-';
-    }
-    return part;
 }
 
 } // namespace
@@ -249,13 +226,6 @@ OpenedGame GameFile::parse(const QByteArray &bytes, const Scoresheet &shape)
     return opened;
 }
 
-QString GameFile::suggestedName(const QString &away, const QString &home, QDate date)
-{
-    return QStringLiteral("%1 at %2 %3%4")
-        .arg(fileNamePart(away, QStringLiteral("Away")), fileNamePart(home, QStringLiteral("Home")),
-             date.toString(Qt::ISODate), extension());
-}
-
 OpenedGame GameFile::load(const QString &path, const Scoresheet &shape)
 {
     QFile file(path);
@@ -272,16 +242,4 @@ OpenedGame GameFile::load(const QString &path, const Scoresheet &shape)
         return refused;
     }
     return parse(bytes, shape);
-}
-
-bool GameFile::writeFile(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
 }

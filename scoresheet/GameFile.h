@@ -3,7 +3,6 @@
 #include "scoresheet/SheetState.h"
 
 #include <QByteArray>
-#include <QDate>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QMap>
@@ -67,13 +66,5 @@ OpenedGame parse(const QByteArray &bytes, const Scoresheet &shape);
 // Reads and checks the game file at path (parse, after a size check that reads no more
 // than MaxBytes); the error sentence names neither the file nor the folder.
 OpenedGame load(const QString &path, const Scoresheet &shape);
-
-// Writes bytes to path all at once: the old file stays whole until the new one is
-// complete (QSaveFile). Returns false with the reason in *error.
-bool writeFile(const QString &path, const QByteArray &bytes, QString *error);
-
-// "<away> at <home> <yyyy-mm-dd>.quorvel", with "Away" and "Home" for blank names and
-// "-" for every character a file name may not hold on Windows or Linux.
-QString suggestedName(const QString &away, const QString &home, QDate date);
 
 } // namespace GameFile

@@ -6,8 +6,8 @@
 #include <utility>
 
 Scoresheet::Scoresheet()
-    : m_away(QStringLiteral("away"), u'A', m_state, m_state.pitchHitsA)
-    , m_home(QStringLiteral("home"), u'H', m_state, m_state.pitchHitsH)
+    : m_away(Side::Away, m_state, m_state.pitchHitsA)
+    , m_home(Side::Home, m_state, m_state.pitchHitsH)
 {
     for (Half *half : {&m_away, &m_home}) {
         for (FieldArray &column : half->arrays()) {
@@ -60,6 +60,19 @@ Field &Scoresheet::field(QAnyStringView name)
     return *entry.single;
 }
 
+Field &Scoresheet::field(ColumnId column, Side side, int index)
+{
+    return const_cast<Field &>(std::as_const(*this).field(column, side, index));
+}
+
+const Field &Scoresheet::field(ColumnId column, Side side, int index) const
+{
+    Half &half = const_cast<Scoresheet *>(this)->half(side);
+    const SheetColumn &c = sheetColumn(column);
+    Q_ASSERT(c.contains(index));
+    return c.array ? half.array(column)[index] : half.single(column);
+}
+
 Field *Scoresheet::findControl(QStringView objectName)
 {
     return const_cast<Field *>(std::as_const(*this).findControl(objectName));
@@ -67,27 +80,10 @@ Field *Scoresheet::findControl(QStringView objectName)
 
 const Field *Scoresheet::findControl(QStringView objectName) const
 {
-    const auto it = std::lower_bound(m_byName.begin(), m_byName.end(), objectName,
-                                     [](const NameEntry &entry, QStringView key) { return entry.name < key; });
-    if (it != m_byName.end() && it->name == objectName && it->single)
-        return it->single;
-    // An array element: the name, an underscore and the index in plain digits.
-    const qsizetype underscore = objectName.lastIndexOf(u'_');
-    if (underscore <= 0)
+    const std::optional<FieldAddress> address = findField(objectName);
+    if (!address)
         return nullptr;
-    const QStringView digits = objectName.mid(underscore + 1);
-    if (digits.isEmpty() || digits.size() > 2 || (digits.size() > 1 && digits.front() == u'0'))
-        return nullptr;
-    bool isNumber = false;
-    const int index = digits.toInt(&isNumber);
-    if (!isNumber || !digits.front().isDigit())
-        return nullptr;
-    const QStringView name = objectName.left(underscore);
-    const auto element = std::lower_bound(m_byName.begin(), m_byName.end(), name,
-                                          [](const NameEntry &entry, QStringView key) { return entry.name < key; });
-    if (element == m_byName.end() || element->name != name || !element->array || !element->array->contains(index))
-        return nullptr;
-    return &(*element->array)[index];
+    return &field(address->column->id, address->side, address->index);
 }
 
 bool Scoresheet::reset(const std::function<bool()> &confirm)
@@ -110,45 +106,43 @@ bool Scoresheet::reset(const std::function<bool()> &confirm)
 // depend on it. Only the pull counters stand still (Resetting).
 void Scoresheet::clearAll()
 {
+    using C = ColumnId;
     const QStringView zero = u"0";
     const QStringView empty = u"";
-    Half &a = m_away;
-    Half &h = m_home;
+    const auto both = [this](C column, int index, QStringView text) {
+        field(column, Side::Away, index).write(text);
+        field(column, Side::Home, index).write(text);
+    };
+    const auto eachSide = [&](std::initializer_list<C> columns, QStringView text) {
+        for (C column : columns)
+            both(column, 0, text);
+    };
 
-    for (Field *counter : {&a.txtRuns(), &h.txtRuns(), &a.txtHits(), &h.txtHits()})
-        counter->write(zero);
-    a.txtRBI()[0].write(zero);
-    h.txtRBI()[0].write(zero);
-    for (Field *counter : {&a.txtNeedHRBI(), &h.txtNeedHRBI(), &a.txtNeedH(), &h.txtNeedH()})
-        counter->write(zero);
-    a.txtHitP()[0].write(zero);
-    h.txtHitP()[0].write(zero);
+    for (C counter : {C::Runs, C::Hits})
+        for (Side side : Sides)
+            field(counter, side).write(zero);
+    eachSide({C::RBI}, zero);
+    for (C counter : {C::NeedHRBI, C::NeedH})
+        for (Side side : Sides)
+            field(counter, side).write(zero);
+    eachSide({C::HitP}, zero);
     m_state.pitchHitsA = 0;
     m_state.pitchHitsH = 0;
     m_state.currentRow = 0;
 
-    static constexpr FieldArray &(Half::*battingColumns[])() = {
-        &Half::txtHitter, &Half::txtHit, &Half::txtRBI, &Half::txt2b, &Half::txt3b, &Half::txtHR, &Half::txtSB,
-    };
-    for (int row = 1; row <= Half::BattingRows; ++row) {
-        for (auto column : battingColumns) {
-            (a.*column)()[row].write(empty);
-            (h.*column)()[row].write(empty);
-        }
-    }
+    static constexpr C battingColumns[] = {C::Hitter, C::Hit, C::RBI, C::Doubles, C::Triples, C::HomeRuns, C::Steals};
+    for (int row = 1; row <= SheetColumn::BattingRows; ++row)
+        for (C column : battingColumns)
+            both(column, row, empty);
 
-    static constexpr FieldArray &(Half::*inningColumns[])() = {
-        &Half::txtPitcher, &Half::txtER, &Half::txtR,    &Half::txtHitP,
-        &Half::txtK,       &Half::txtBB, &Half::txtPull, &Half::txtInn,
-    };
-    for (int row = 1; row <= Half::InningRows; ++row) {
-        for (auto column : inningColumns) {
-            (a.*column)()[row].write(empty);
-            (h.*column)()[row].write(empty);
-        }
-    }
+    // ER before R, as the sheet always cleared them.
+    static constexpr C inningColumns[] = {C::Pitcher, C::ER, C::R, C::HitP, C::K, C::BB, C::Pull, C::Inn};
+    for (int row = 1; row <= SheetColumn::InningRows; ++row)
+        for (C column : inningColumns)
+            both(column, row, empty);
     m_state.resetting = false;
 
-    for (Field *total : {&a.txtRuns2(), &h.txtRuns2(), &a.txtHits2(), &h.txtHits2()})
-        total->write(zero);
+    for (C total : {C::Runs2, C::Hits2})
+        for (Side side : Sides)
+            field(total, side).write(zero);
 }

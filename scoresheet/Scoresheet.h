@@ -35,6 +35,12 @@ public:
     // outside the array's set, or a single field asked for as an array (or back).
     Field &field(QAnyStringView name, int index);
     Field &field(QAnyStringView name);
+    // By column and side: field(ColumnId::Team, Side::Away), field(ColumnId::Hit, Side::Away, 7).
+    // The index must be one of the column's (0 for a single field).
+    Field &field(ColumnId column, Side side, int index = 0);
+    const Field &field(ColumnId column, Side side, int index = 0) const;
+    FieldArray &array(ColumnId column, Side side) { return half(side).array(column); }
+    Half &half(Side side) { return side == Side::Away ? m_away : m_home; }
     // By the control's object name ("txtHitA_7", "txtTeamA"); null when the sheet
     // has no such field. For names that come from outside the program.
     Field *findControl(QStringView objectName);

@@ -1,6 +1,6 @@
 #include "services/AutosaveStore.h"
 
-#include "scoresheet/GameFile.h"
+#include "services/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +33,7 @@ void AutosaveStore::writeOpenInBackground(const QByteArray &bytes, std::function
     const QString path = unfinishedPath();
     m_writer.start([this, path, bytes, failed = std::move(failed)] {
         QString error;
-        if (!GameFile::writeFile(path, bytes, &error))
+        if (!writeFileAtomically(path, bytes, &error))
             QMetaObject::invokeMethod(
                 &m_replies, [failed, error] { failed(error); }, Qt::QueuedConnection);
     });
@@ -123,7 +123,7 @@ bool AutosaveStore::writeNow(const QString &file, const QByteArray &bytes, QStri
             *error = QStringLiteral("no autosave slot could be taken");
         return false;
     }
-    return GameFile::writeFile(file, bytes, error);
+    return writeFileAtomically(file, bytes, error);
 }
 
 bool AutosaveStore::writeOpen(const QByteArray &bytes, QString *error)

@@ -4,6 +4,8 @@
 #include "roll/Timer.h"
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
+#include "scoresheet/TextRules.h"
+#include "services/AtomicFile.h"
 #include "services/AutosaveStore.h"
 #include "services/FileDialogs.h"
 #include "services/Prompter.h"
@@ -221,8 +223,9 @@ bool GameKeeper::saveAs()
 {
     QString suggested = m_filePath;
     if (suggested.isEmpty()) {
-        const QString name = GameFile::suggestedName(m_sheet.field("txtTeamA").text(), m_sheet.field("txtTeamH").text(),
-                                                     QDate::currentDate());
+        const QString name = suggestedFileName(m_sheet.field(ColumnId::Team, Side::Away).text(),
+                                               m_sheet.field(ColumnId::Team, Side::Home).text(), QDate::currentDate(),
+                                               GameFile::extension());
         suggested = documentsFolder() + u'/' + name;
     }
     const QString path = m_context.dialogs.saveGame(m_window, suggested);
@@ -234,7 +237,7 @@ bool GameKeeper::saveAs()
 bool GameKeeper::writeTo(const QString &path)
 {
     QString error;
-    if (!GameFile::writeFile(path, currentGame(), &error)) {
+    if (!writeFileAtomically(path, currentGame(), &error)) {
         m_context.prompter.inform(m_window, tr("The game could not be saved as \"%1\".\n%2")
                                                 .arg(QDir::toNativeSeparators(path), error));
         return false;

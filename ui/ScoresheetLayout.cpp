@@ -1,6 +1,6 @@
 #include "ui/ScoresheetLayout.h"
 
-#include "scoresheet/SheetRows.h"
+#include "scoresheet/SheetColumns.h"
 
 #include <array>
 #include <span>
@@ -136,7 +136,8 @@ std::optional<FieldPlacement> gridPlacement(QStringView stem, bool away, QString
             if (index < 1 || index > int(block.tops.size()))
                 return std::nullopt;
             const QLatin1String blockName(block.name);
-            const int row = sheetRow(name, index);
+            const std::optional<FieldAddress> address = findField(QStringLiteral("%1_%2").arg(name).arg(index));
+            const int row = address ? address->column->row(address->side, index) : index;
             const int height = except(Exception::Height, {blockName}, row, RowHeight);
             const Column &column = Columns[c];
             FieldPlacement p;

@@ -2,6 +2,7 @@
 #include "app/PaintTrace.h"
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
+#include "services/AtomicFile.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
 #include "ui/RollerWindow.h"
@@ -140,7 +141,7 @@ private Q_SLOTS:
         Scoresheet sheet;
         sheet.field("txtTeamA").write(QStringLiteral("Owls"));
         const QString game = dir.filePath(QStringLiteral("owls.quorvel"));
-        QVERIFY(GameFile::writeFile(game,
+        QVERIFY(writeFileAtomically(game,
                                     GameFile::serialize(GameSnapshot::capture(sheet), {}, QDateTime::currentDateTime()),
                                     nullptr));
         m_nav.reset();

@@ -1,6 +1,7 @@
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "scoresheet/ScoresheetOverflow.h"
+#include "scoresheet/TextRules.h"
 #include "support/NineInnings.h"
 #include "support/SheetTexts.h"
 
@@ -290,7 +291,9 @@ void TestGameFile::suggestedName_data()
                                << "A-B-C-D at ------ 2024-06-11.quorvel";
     QTest::newRow("control") << "Owls\tNight"
                              << "Bats\x01"
-                             << "Owls-Night at Bats- 2024-06-11.quorvel";
+                             << "Owls Night at Bats- 2024-06-11.quorvel";
+    // A pasted essay as a team name still gives a name every file system takes.
+    QTest::newRow("long") << QString(5000, u'x') << "..Dots.." << QString(28, u'x') + " at Dots 2024-06-11.quorvel";
 }
 
 void TestGameFile::suggestedName()
@@ -298,7 +301,7 @@ void TestGameFile::suggestedName()
     QFETCH(QString, away);
     QFETCH(QString, home);
     QFETCH(QString, expected);
-    QCOMPARE(GameFile::suggestedName(away, home, QDate(2024, 6, 11)), expected);
+    QCOMPARE(suggestedFileName(away, home, QDate(2024, 6, 11), GameFile::extension()), expected);
 }
 
 QTEST_GUILESS_MAIN(TestGameFile)

@@ -61,7 +61,7 @@ void TestScoresheetFields::arrays()
             QCOMPARE(field.text(), QString());
             QCOMPARE(int(field.entry()), i == 0 ? int(Entry::Hidden) : entry);
             QCOMPARE(field.objectName(), name + u'_' + QString::number(i));
-            QVERIFY(field.isArrayElement());
+            QVERIFY(field.column().array);
         }
     }
 }
@@ -93,7 +93,7 @@ void TestScoresheetFields::singles()
     QCOMPARE(field.text(), initial);
     QCOMPARE(int(field.entry()), entry);
     QCOMPARE(field.objectName(), name);
-    QVERIFY(!field.isArrayElement());
+    QVERIFY(!field.column().array);
 }
 
 void TestScoresheetFields::fieldList()

@@ -156,7 +156,7 @@ void TestScoresheetNumbers::columnSum()
 {
     QFETCH(QStringList, texts);
     QFETCH(int, sum);
-    FieldArray column(QStringLiteral("txtRA"), QStringLiteral("test column"), 0, 14, Entry::Typed);
+    FieldArray column(sheetColumn(ColumnId::HitP), Side::Away);
     column[0].write(u"99"); // element 0 is never part of a 1.. sum
     for (int i = 0; i < texts.size(); ++i)
         column[i + 1].write(texts[i]);
@@ -165,7 +165,7 @@ void TestScoresheetNumbers::columnSum()
 
 void TestScoresheetNumbers::columnSumOverflow()
 {
-    FieldArray column(QStringLiteral("txtHitA"), QStringLiteral("away team's batting H column"), 1, 12, Entry::Typed);
+    FieldArray column(sheetColumn(ColumnId::Hit), Side::Away);
     column[1].write(u"30000");
     column[2].write(u"2768");
     column[3].write(u"-5000"); // would bring it back, but the check is per element

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -135,6 +136,31 @@ int SheetColumn::place() const
     }
 }
 
+namespace {
+struct NamedColumn
+{
+    QString name;
+    const SheetColumn *column;
+    Side side;
+};
+
+// Every array and single field by name, sorted: a game file names a few hundred fields,
+// and a season reads thousands of games.
+const std::vector<NamedColumn> &columnsByName()
+{
+    static const std::vector<NamedColumn> byName = [] {
+        std::vector<NamedColumn> names;
+        for (const SheetColumn &column : Columns)
+            for (Side side : Sides)
+                names.push_back({column.name(side), &column, side});
+        std::sort(names.begin(), names.end(),
+                  [](const NamedColumn &a, const NamedColumn &b) { return a.name < b.name; });
+        return names;
+    }();
+    return byName;
+}
+} // namespace
+
 std::optional<FieldAddress> findField(QStringView objectName)
 {
     // An array element is its array's name, an underscore and the index in plain digits.
@@ -151,15 +177,12 @@ std::optional<FieldAddress> findField(QStringView objectName)
         name = objectName.left(underscore);
         element = true;
     }
-    for (const SheetColumn &column : Columns) {
-        if (column.array != element)
-            continue;
-        for (Side side : Sides) {
-            if (name == column.name(side) && column.contains(index))
-                return FieldAddress{&column, side, index};
-        }
-    }
-    return std::nullopt;
+    const std::vector<NamedColumn> &names = columnsByName();
+    const auto it = std::lower_bound(names.begin(), names.end(), name,
+                                     [](const NamedColumn &entry, QStringView key) { return entry.name < key; });
+    if (it == names.end() || it->name != name || it->column->array != element || !it->column->contains(index))
+        return std::nullopt;
+    return FieldAddress{it->column, it->side, index};
 }
 
 QString sideName(Side side)

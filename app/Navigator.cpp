@@ -1,10 +1,10 @@
 #include "app/Navigator.h"
 
-#include "ui/GameKeeper.h"
 #include "ui/LauncherWindow.h"
-#include "ui/RollWindow.h"
-#include "ui/RollerWindow.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/roll/RollWindow.h"
+#include "ui/roll/RollerWindow.h"
+#include "ui/scoresheet/GameKeeper.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 Navigator::Navigator(WindowContext &context, std::function<void()> endProgram)
     : m_context(context)

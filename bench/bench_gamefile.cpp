@@ -7,7 +7,7 @@
 #include "services/AutosaveStore.h"
 #include "support/NineInnings.h"
 #include "support/TestContext.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QAction>
 #include <QApplication>

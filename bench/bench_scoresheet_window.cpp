@@ -11,7 +11,7 @@
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
 #include "ui/LauncherWindow.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QAction>
 #include <QApplication>

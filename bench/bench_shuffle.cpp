@@ -11,7 +11,7 @@
 #include "services/QtSoundPlayer.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
-#include "ui/RollerWindow.h"
+#include "ui/roll/RollerWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

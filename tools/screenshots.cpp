@@ -6,9 +6,9 @@
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
 #include "ui/LauncherWindow.h"
-#include "ui/RollBinding.h"
-#include "ui/RollerWindow.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/roll/RollBinding.h"
+#include "ui/roll/RollerWindow.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QAction>
 #include <QApplication>

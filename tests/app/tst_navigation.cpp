@@ -5,8 +5,8 @@
 #include "services/AtomicFile.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
-#include "ui/RollerWindow.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/roll/RollerWindow.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QAction>
 #include <QLabel>

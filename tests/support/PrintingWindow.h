@@ -4,7 +4,7 @@
 // choosing (a real one: Qt's PDF output, a private print server).
 
 #include "support/TestContext.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QApplication>
 #include <QPointer>

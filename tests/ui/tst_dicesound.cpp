@@ -1,9 +1,9 @@
 #include "roll/RollSequencer.h"
 #include "services/DeferredSoundPlayer.h"
 #include "support/TestContext.h"
-#include "ui/RollBinding.h"
-#include "ui/RollPanel.h"
-#include "ui/RollerWindow.h"
+#include "ui/roll/RollBinding.h"
+#include "ui/roll/RollPanel.h"
+#include "ui/roll/RollerWindow.h"
 
 #include <QFile>
 #include <QProcess>

@@ -5,8 +5,8 @@
 #include "support/SheetTexts.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
-#include "ui/GameKeeper.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/scoresheet/GameKeeper.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #include "services/QtPrinter.h"
 #include "support/PrintingWindow.h"
 #include "ui/Appearance.h"
-#include "ui/ScoresheetPage.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/scoresheet/ScoresheetPage.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QLineEdit>
 #include <QProcess>

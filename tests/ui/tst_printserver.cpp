@@ -1,7 +1,7 @@
 #include "services/QtPrinter.h"
 #include "support/PrintingWindow.h"
 #include "ui/Appearance.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QLineEdit>
 #include <QPrinterInfo>

@@ -1,11 +1,11 @@
 #include "roll/RollHistory.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
-#include "ui/RollBinding.h"
-#include "ui/RollHistoryPanel.h"
-#include "ui/RollPanelLayout.h"
-#include "ui/RollerWindow.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/roll/RollBinding.h"
+#include "ui/roll/RollHistoryPanel.h"
+#include "ui/roll/RollPanelLayout.h"
+#include "ui/roll/RollerWindow.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,11 +1,11 @@
 #include "roll/RollSequencer.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
-#include "ui/RollBinding.h"
-#include "ui/RollPanel.h"
-#include "ui/RollPanelLayout.h"
-#include "ui/RollerWindow.h"
 #include "ui/art/Art.h"
+#include "ui/roll/RollBinding.h"
+#include "ui/roll/RollPanel.h"
+#include "ui/roll/RollPanelLayout.h"
+#include "ui/roll/RollerWindow.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -2,11 +2,11 @@
 #include "scoresheet/Scoresheet.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
-#include "ui/CellText.h"
-#include "ui/RollPanelLayout.h"
-#include "ui/ScoresheetLayout.h"
-#include "ui/ScoresheetWindow.h"
-#include "ui/SheetCell.h"
+#include "ui/roll/RollPanelLayout.h"
+#include "ui/scoresheet/CellText.h"
+#include "ui/scoresheet/ScoresheetLayout.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
+#include "ui/scoresheet/SheetCell.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
-#include "ui/ScoresheetWindow.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "ui/SheetCell.h"
+#include "ui/scoresheet/SheetCell.h"
 
-#include "ui/CellText.h"
+#include "ui/scoresheet/CellText.h"
 
 #include <QEvent>
 #include <QFocusEvent>

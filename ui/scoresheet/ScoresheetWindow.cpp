@@ -1,4 +1,4 @@
-#include "ui/ScoresheetWindow.h"
+#include "ui/scoresheet/ScoresheetWindow.h"
 
 #include "roll/RollHistory.h"
 #include "scoresheet/GameFile.h"
@@ -8,15 +8,15 @@
 #include "services/Printer.h"
 #include "services/Prompter.h"
 #include "ui/Appearance.h"
-#include "ui/GameKeeper.h"
-#include "ui/LockedValidator.h"
-#include "ui/ScoresheetLayout.h"
-#include "ui/ScoresheetPage.h"
-#include "ui/SheetCell.h"
-#include "ui/SheetEdit.h"
 #include "ui/WindowContext.h"
 #include "ui/art/ArtPicture.h"
 #include "ui/art/Fonts.h"
+#include "ui/scoresheet/GameKeeper.h"
+#include "ui/scoresheet/LockedValidator.h"
+#include "ui/scoresheet/ScoresheetLayout.h"
+#include "ui/scoresheet/ScoresheetPage.h"
+#include "ui/scoresheet/SheetCell.h"
+#include "ui/scoresheet/SheetEdit.h"
 
 #include <QApplication>
 #include <QCloseEvent>

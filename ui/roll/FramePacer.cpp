@@ -1,4 +1,4 @@
-#include "ui/FramePacer.h"
+#include "ui/roll/FramePacer.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,11 +1,11 @@
-#include "ui/RollBinding.h"
+#include "ui/roll/RollBinding.h"
 
 #include "roll/RollHistory.h"
 #include "roll/RollSequencer.h"
 #include "roll/SoundSetting.h"
 #include "services/DataFiles.h"
-#include "ui/RollPanel.h"
 #include "ui/WindowContext.h"
+#include "ui/roll/RollPanel.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,4 +1,4 @@
-#include "ui/ScoresheetLayout.h"
+#include "ui/scoresheet/ScoresheetLayout.h"
 
 #include "scoresheet/SheetColumns.h"
 

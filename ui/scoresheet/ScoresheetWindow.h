@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/RollWindow.h"
+#include "ui/roll/RollWindow.h"
 
 #include <functional>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "ui/ScoresheetPage.h"
+#include "ui/scoresheet/ScoresheetPage.h"
 
-#include "ui/ScoresheetLayout.h"
-#include "ui/SheetCell.h"
 #include "ui/art/Art.h"
+#include "ui/scoresheet/ScoresheetLayout.h"
+#include "ui/scoresheet/SheetCell.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "ui/RollPanel.h"
+#include "ui/roll/RollPanel.h"
 
 #include "ui/Appearance.h"
-#include "ui/RollPanelLayout.h"
 #include "ui/art/ArtPicture.h"
 #include "ui/art/Fonts.h"
+#include "ui/roll/RollPanelLayout.h"
 
 #include <QAccessible>
 #include <QHash>

@@ -1,13 +1,13 @@
-#include "ui/RollWindow.h"
+#include "ui/roll/RollWindow.h"
 
 #include "roll/RollHistory.h"
 #include "roll/RollSequencer.h"
 #include "services/RulesDocument.h"
 #include "ui/Appearance.h"
-#include "ui/FramePacer.h"
-#include "ui/RollBinding.h"
-#include "ui/RollHistoryPanel.h"
 #include "ui/WindowContext.h"
+#include "ui/roll/FramePacer.h"
+#include "ui/roll/RollBinding.h"
+#include "ui/roll/RollHistoryPanel.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/RollWindow.h"
+#include "ui/roll/RollWindow.h"
 
 // The stand-alone dice roller: the full roll panel, File / Sound / Help menus.
 class RollerWindow final : public RollWindow

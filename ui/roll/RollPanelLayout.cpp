@@ -1,4 +1,4 @@
-#include "ui/RollPanelLayout.h"
+#include "ui/roll/RollPanelLayout.h"
 
 namespace {
 const QColor Red(255, 0, 0);

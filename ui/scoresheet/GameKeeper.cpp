@@ -1,4 +1,4 @@
-#include "ui/GameKeeper.h"
+#include "ui/scoresheet/GameKeeper.h"
 
 #include "roll/RollHistory.h"
 #include "roll/Timer.h"
@@ -9,8 +9,8 @@
 #include "services/AutosaveStore.h"
 #include "services/FileDialogs.h"
 #include "services/Prompter.h"
-#include "ui/SheetEdit.h"
 #include "ui/WindowContext.h"
+#include "ui/scoresheet/SheetEdit.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/LockedValidator.h"
+#include "ui/scoresheet/LockedValidator.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/RollPanel.h"
+#include "ui/roll/RollPanel.h"
 
 #include <QMainWindow>
 

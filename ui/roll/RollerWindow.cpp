@@ -1,4 +1,4 @@
-#include "ui/RollerWindow.h"
+#include "ui/roll/RollerWindow.h"
 
 #include "roll/RollHistory.h"
 #include "ui/Appearance.h"

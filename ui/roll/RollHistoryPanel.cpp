@@ -1,8 +1,8 @@
-#include "ui/RollHistoryPanel.h"
+#include "ui/roll/RollHistoryPanel.h"
 
 #include "roll/RollHistory.h"
 #include "services/Prompter.h"
-#include "ui/RollPanelLayout.h"
+#include "ui/roll/RollPanelLayout.h"
 
 #include <QAction>
 #include <QApplication>

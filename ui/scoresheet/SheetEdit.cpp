@@ -1,4 +1,4 @@
-#include "ui/SheetEdit.h"
+#include "ui/scoresheet/SheetEdit.h"
 
 #include "scoresheet/Field.h"
 #include "scoresheet/Scoresheet.h"

@@ -1,4 +1,4 @@
-#include "ui/CellText.h"
+#include "ui/scoresheet/CellText.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

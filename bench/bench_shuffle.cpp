@@ -11,6 +11,7 @@
 #include "services/QtSoundPlayer.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
+#include "ui/roll/Dice.h"
 #include "ui/roll/RollerWindow.h"
 
 #include <QApplication>
@@ -52,8 +53,8 @@ class FrameCounter final : public QObject
 public:
     explicit FrameCounter(QWidget *window)
     {
-        for (std::string_view name : RollLabelNames) {
-            QLabel *label = window->findChild<QLabel *>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        for (const Die &d : dice()) {
+            QLabel *label = window->findChild<QLabel *>(d.labelName());
             m_labels.push_back(label);
             label->installEventFilter(this);
         }

@@ -4,7 +4,6 @@
 #include <QtGlobal>
 
 #include <array>
-#include <string_view>
 
 class RandomSource;
 
@@ -29,14 +28,8 @@ struct Roll
 
     static constexpr int FieldCount = 14;
 
-    // The values in the order of the result labels (see RollLabelNames).
+    // The values in the order of the dice: WHO, SCORE, WHERE, HITS, K, W and the six RUNS dice.
     std::array<qint16, FieldCount> values() const;
-};
-
-// The result labels' names, in the order of Roll::values().
-inline constexpr std::array<std::string_view, Roll::FieldCount> RollLabelNames = {
-    "lblWho1", "lblWho2",    "lblScore",   "lblWhere1", "lblWhere2", "lblHits",    "lblK",
-    "lblW",    "lblRuns1st", "lblRunsRel", "lblRunsA1", "lblRunsA2", "lblRunsUE1", "lblRunsUE2",
 };
 
 // Where a roll is shown: the fourteen result labels of one roll panel.
@@ -44,7 +37,7 @@ class RollLabels
 {
 public:
     virtual ~RollLabels() = default;
-    // label is an index into RollLabelNames.
+    // label is the index of a die in the order of values().
     virtual void setCaption(int label, const QString &text) = 0;
 };
 

@@ -103,7 +103,9 @@ void TestRoll::boundaryDraws_data()
     QTest::addColumn<int>("expected");
     for (int d = 0; d < 12; ++d) {
         const bool d20 = DrawIsD20[static_cast<size_t>(d)];
-        const auto name = QByteArray(RollLabelNames[static_cast<size_t>(FieldOfDraw[static_cast<size_t>(d)])].data());
+        static const char *const names[] = {"Who1",    "Who2",    "Score",  "Where1", "Where2",  "Hits",    "K",
+                                            "W",       "Runs1st", "RunsRel", "RunsA1", "RunsA2", "RunsUE1", "RunsUE2"};
+        const QByteArray name(names[FieldOfDraw[static_cast<size_t>(d)]]);
         QTest::addRow("%s u=0", name.constData()) << d << 0.0f << (d20 ? 1 : 0);
         QTest::addRow("%s u=max", name.constData()) << d << JustBelowOne << (d20 ? 20 : 9);
     }

@@ -26,10 +26,14 @@ public:
         if (onWrite)
             onWrite(label);
     }
-    QString caption(const char *name) const
+    // By the member of Roll the label shows: caption(&Roll::Score).
+    QString caption(qint16 Roll::*value) const
     {
-        for (size_t i = 0; i < RollLabelNames.size(); ++i)
-            if (RollLabelNames[i] == name)
+        Roll probe;
+        probe.*value = 1;
+        const auto values = probe.values();
+        for (size_t i = 0; i < values.size(); ++i)
+            if (values[i] == 1)
                 return captions[i];
         return {};
     }
@@ -203,8 +207,8 @@ void TestRollSequencer::pressWithSoundOn()
     rig.random.feed(drawsOf(0.0f));
     QVERIFY(rig.shuffle->fire());
     QCOMPARE(rig.labels.writes, 14);
-    QCOMPARE(rig.labels.caption("lblWho1"), QStringLiteral("1"));
-    QCOMPARE(rig.labels.caption("lblRunsUE2"), QStringLiteral("0"));
+    QCOMPARE(rig.labels.caption(&Roll::Who1), QStringLiteral("1"));
+    QCOMPARE(rig.labels.caption(&Roll::RunsUE2), QStringLiteral("0"));
 }
 
 void TestRollSequencer::shuffleTicksShowCompleteRolls()
@@ -220,9 +224,9 @@ void TestRollSequencer::shuffleTicksShowCompleteRolls()
         QCOMPARE(rig.labels.writes, 14 * static_cast<int>(i + 1));
         QCOMPARE(rig.random.draws, 12 * static_cast<int>(i + 1));
         QCOMPARE(rig.random.reseeds, static_cast<int>(i + 1));
-        QCOMPARE(rig.labels.caption("lblScore"), QString::fromLatin1(scores[i]));
-        QCOMPARE(rig.labels.caption("lblHits"), rig.labels.caption("lblScore"));
-        QCOMPARE(rig.labels.caption("lblW"), rig.labels.caption("lblScore"));
+        QCOMPARE(rig.labels.caption(&Roll::Score), QString::fromLatin1(scores[i]));
+        QCOMPARE(rig.labels.caption(&Roll::Hits), rig.labels.caption(&Roll::Score));
+        QCOMPARE(rig.labels.caption(&Roll::W), rig.labels.caption(&Roll::Score));
     }
     // The shuffle neither counts nor stops itself.
     QVERIFY(rig.shuffle->isEnabled());
@@ -251,8 +255,8 @@ void TestRollSequencer::stopTickOrder()
     QCOMPARE(rig.labels.writes - before, 14);
     QCOMPARE(writesWithShuffleOn, 0);
     QCOMPARE(writesWithStopOff, 0);
-    QCOMPARE(rig.labels.caption("lblScore"), QStringLiteral("20"));
-    QCOMPARE(rig.labels.caption("lblRuns1st"), QStringLiteral("9"));
+    QCOMPARE(rig.labels.caption(&Roll::Score), QStringLiteral("20"));
+    QCOMPARE(rig.labels.caption(&Roll::Runs1st), QStringLiteral("9"));
 
     QVERIFY(!rig.shuffle->isEnabled());
     QVERIFY(!rig.stop->isEnabled());
@@ -279,7 +283,7 @@ void TestRollSequencer::soundOffDuringShuffle()
     rig.random.feed(drawsOf(0.0f));
     rig.sequencer.roll();
     QCOMPARE(rig.random.reseeds, 2);
-    QCOMPARE(rig.labels.caption("lblWho1"), QStringLiteral("1"));
+    QCOMPARE(rig.labels.caption(&Roll::Who1), QStringLiteral("1"));
     QCOMPARE(rig.sound.played.size(), 1);
     QCOMPARE(rig.shuffle->enables, 1);
     QCOMPARE(rig.stop->enables, 1);
@@ -289,7 +293,7 @@ void TestRollSequencer::soundOffDuringShuffle()
     rig.random.feed(drawsOf(0.999f));
     QVERIFY(rig.stop->fire());
     QCOMPARE(rig.random.reseeds, 3);
-    QCOMPARE(rig.labels.caption("lblWho1"), QStringLiteral("20"));
+    QCOMPARE(rig.labels.caption(&Roll::Who1), QStringLiteral("20"));
     QVERIFY(!rig.sequencer.isShuffling());
     QVERIFY(!rig.stop->isEnabled());
 }

@@ -1,6 +1,7 @@
 #include "roll/RollHistory.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
+#include "ui/roll/Dice.h"
 #include "ui/roll/RollBinding.h"
 #include "ui/roll/RollHistoryPanel.h"
 #include "ui/roll/RollPanelLayout.h"
@@ -127,8 +128,8 @@ private Q_SLOTS:
         for (int i = 0; i < Roll::FieldCount; ++i) {
             QTableWidgetItem *cell = table->item(0, 1 + i);
             QCOMPARE(cell->text(), QString::number(values.at(size_t(i))));
-            QCOMPARE(cell->background().color(), resultLabelLook(i).background);
-            QCOMPARE(cell->foreground().color(), resultLabelLook(i).text);
+            QCOMPARE(cell->background().color(), die(i).background);
+            QCOMPARE(cell->foreground().color(), die(i).text);
         }
         QCOMPARE(table->item(0, 0)->text(), m_ctx->rollerHistory.at(0).at.toString(QStringLiteral("HH:mm:ss")));
     }

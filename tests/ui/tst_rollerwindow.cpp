@@ -2,6 +2,7 @@
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
 #include "ui/art/Art.h"
+#include "ui/roll/Dice.h"
 #include "ui/roll/RollBinding.h"
 #include "ui/roll/RollPanel.h"
 #include "ui/roll/RollPanelLayout.h"
@@ -70,8 +71,8 @@ private:
     QStringList captions() const
     {
         QStringList texts;
-        for (auto name : RollLabelNames)
-            texts << find<QLabel>(QString::fromLatin1(name.data(), qsizetype(name.size())))->text();
+        for (const Die &d : dice())
+            texts << find<QLabel>(d.labelName())->text();
         return texts;
     }
     FakeTimer *timer(const char *name) const { return m_ctx->timers.latest(QString::fromLatin1(name)); }
@@ -210,10 +211,9 @@ private Q_SLOTS:
         const RollPanelLayout &table = rollerPanelLayout();
         for (int i = 0; i < Roll::FieldCount; ++i) {
             const DieLayout &d = table.dice.at(size_t(i));
-            auto *label = find<QLabel>(QString::fromLatin1(RollLabelNames.at(size_t(i)).data()));
+            auto *label = find<QLabel>(die(i).labelName());
             QCOMPARE(label->geometry(), toPixels(d.labelRect));
-            auto *die = find<QWidget>(QStringLiteral("imgDice_%1").arg(d.die));
-            QCOMPARE(die->geometry(), toPixels(d.dieRect));
+            QCOMPARE(find<QWidget>(diePictureName(i))->geometry(), toPixels(d.dieRect));
         }
         QCOMPARE(find<QWidget>("Image1")->geometry(), QRect(0, 0, 343, 309));
         QCOMPARE(find<QPushButton>("cmdRoll")->geometry(), toPixels({1763, 4680, 1455, 495}));

@@ -2,6 +2,7 @@
 #include "scoresheet/Scoresheet.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
+#include "ui/roll/Dice.h"
 #include "ui/roll/RollPanelLayout.h"
 #include "ui/scoresheet/CellText.h"
 #include "ui/scoresheet/ScoresheetLayout.h"
@@ -188,10 +189,10 @@ private Q_SLOTS:
         QWidget *frame = find("Frame2");
         for (int i = 0; i < Roll::FieldCount; ++i) {
             const DieLayout &d = table.dice.at(size_t(i));
-            QWidget *label = find(QString::fromLatin1(RollLabelNames.at(size_t(i)).data()));
+            QWidget *label = find(die(i).labelName());
             QCOMPARE(label->parentWidget(), frame);
             QCOMPARE(label->geometry(), toPixels(d.labelRect));
-            QCOMPARE(find(QStringLiteral("imgDice_%1").arg(d.die))->geometry(), toPixels(d.dieRect));
+            QCOMPARE(find(diePictureName(i))->geometry(), toPixels(d.dieRect));
         }
         QCOMPARE(find("Image2")->pos(), QPoint(8, 0));
         QCOMPARE(find("Image3")->pos(), QPoint(336, -2));

@@ -2,7 +2,7 @@
 
 #include "roll/RollHistory.h"
 #include "services/Prompter.h"
-#include "ui/roll/RollPanelLayout.h"
+#include "ui/roll/Dice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,17 +16,6 @@
 #include <algorithm>
 
 namespace {
-// The dice's names as the boxes print them, in the order of the values.
-const char *const DieHeaders[Roll::FieldCount] = {
-    QT_TRANSLATE_NOOP("RollHistoryPanel", "WHO"),   QT_TRANSLATE_NOOP("RollHistoryPanel", "WHO"),
-    QT_TRANSLATE_NOOP("RollHistoryPanel", "SCORE"), QT_TRANSLATE_NOOP("RollHistoryPanel", "WHERE"),
-    QT_TRANSLATE_NOOP("RollHistoryPanel", "WHERE"), QT_TRANSLATE_NOOP("RollHistoryPanel", "HITS"),
-    QT_TRANSLATE_NOOP("RollHistoryPanel", "K"),     QT_TRANSLATE_NOOP("RollHistoryPanel", "W"),
-    QT_TRANSLATE_NOOP("RollHistoryPanel", "R 1st"), QT_TRANSLATE_NOOP("RollHistoryPanel", "R Rel"),
-    QT_TRANSLATE_NOOP("RollHistoryPanel", "R A1"),  QT_TRANSLATE_NOOP("RollHistoryPanel", "R A2"),
-    QT_TRANSLATE_NOOP("RollHistoryPanel", "R UE1"), QT_TRANSLATE_NOOP("RollHistoryPanel", "R UE2"),
-};
-
 QPushButton *makeCommand(QWidget *parent, const char *objectName, const QString &text, const QString &description)
 {
     auto *button = new QPushButton(text, parent);
@@ -51,8 +40,8 @@ RollHistoryPanel::RollHistoryPanel(RollHistory &history, Prompter &prompter, QWi
     m_table->setAccessibleName(tr("Roll history"));
     m_table->setAccessibleDescription(tr("The final rolls, newest first: the time, then the fourteen dice"));
     QStringList headers{tr("Time")};
-    for (const char *header : DieHeaders)
-        headers << tr(header);
+    for (const Die &d : dice())
+        headers << d.historyHeader();
     m_table->setHorizontalHeaderLabels(headers);
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -110,7 +99,7 @@ void RollHistoryPanel::fillRow(int row)
     m_table->setItem(row, 0, time);
     const auto values = entry.roll.values();
     for (int i = 0; i < Roll::FieldCount; ++i) {
-        const ResultLabelLook &look = resultLabelLook(i);
+        const Die &look = die(i);
         auto *item = new QTableWidgetItem(QString::number(values.at(size_t(i))));
         item->setTextAlignment(Qt::AlignCenter);
         item->setBackground(look.background);

@@ -3,6 +3,7 @@
 #include "ui/Appearance.h"
 #include "ui/art/ArtPicture.h"
 #include "ui/art/Fonts.h"
+#include "ui/roll/Dice.h"
 #include "ui/roll/RollPanelLayout.h"
 
 #include <QAccessible>
@@ -68,17 +69,17 @@ RollPanel::RollPanel(Variant variant, QWidget *parent)
         picture->move(twipsToPixels(p.left), twipsToPixels(p.top));
     }
 
-    for (const DieLayout &d : table.dice) {
-        auto *die = new ArtPicture(d.picture, parent);
-        die->setObjectName(QStringLiteral("imgDice_%1").arg(d.die));
-        die->move(toPixels(d.dieRect).topLeft());
+    for (int i = 0; i < Roll::FieldCount; ++i) {
+        auto *picture = new ArtPicture(die(i).picture, parent);
+        picture->setObjectName(diePictureName(i));
+        picture->move(toPixels(table.dice.at(std::size_t(i)).dieRect).topLeft());
     }
 
     for (int i = 0; i < Roll::FieldCount; ++i) {
         const DieLayout &d = table.dice.at(static_cast<size_t>(i));
-        const ResultLabelLook &look = resultLabelLook(i);
+        const Die &look = die(i);
         auto *label = new DieValueLabel(parent);
-        label->setObjectName(QString::fromLatin1(RollLabelNames.at(static_cast<size_t>(i))));
+        label->setObjectName(look.labelName());
         label->setGeometry(toPixels(d.labelRect));
         // A label of fixed size asks nobody to lay it out again when its text changes,
         // which during a shuffle it does fourteen times every 5 ms.
@@ -92,7 +93,7 @@ RollPanel::RollPanel(Variant variant, QWidget *parent)
         palette.setColor(QPalette::WindowText, look.text);
         label->setPalette(palette);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->setAccessibleName(labelName(i));
+        label->setAccessibleName(look.spokenName());
         label->setAccessibleDescription(QObject::tr("The die's value after the last roll"));
         m_labels.at(static_cast<size_t>(i)) = label;
     }
@@ -108,32 +109,11 @@ RollPanel::RollPanel(Variant variant, QWidget *parent)
     }
 }
 
-QString RollPanel::labelName(int label)
-{
-    static const char *const names[Roll::FieldCount] = {
-        QT_TRANSLATE_NOOP("RollPanel", "WHO, first die"),
-        QT_TRANSLATE_NOOP("RollPanel", "WHO, second die"),
-        QT_TRANSLATE_NOOP("RollPanel", "SCORE"),
-        QT_TRANSLATE_NOOP("RollPanel", "WHERE, first die"),
-        QT_TRANSLATE_NOOP("RollPanel", "WHERE, second die"),
-        QT_TRANSLATE_NOOP("RollPanel", "HITS"),
-        QT_TRANSLATE_NOOP("RollPanel", "K"),
-        QT_TRANSLATE_NOOP("RollPanel", "W"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS 1st roll / reliever, red die"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS 1st roll / reliever, blue die"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS Roll Again, red die"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS Roll Again, blue die"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS unearned, red die"),
-        QT_TRANSLATE_NOOP("RollPanel", "RUNS unearned, blue die"),
-    };
-    return QCoreApplication::translate("RollPanel", names[label]);
-}
-
 void RollPanel::announceValues()
 {
     for (int i = 0; i < Roll::FieldCount; ++i) {
         QLabel *label = m_labels.at(static_cast<size_t>(i));
-        label->setAccessibleName(QStringLiteral("%1, %2").arg(labelName(i), label->text()));
+        label->setAccessibleName(QStringLiteral("%1, %2").arg(die(i).spokenName(), label->text()));
         QAccessibleValueChangeEvent event(label, label->text());
         QAccessible::updateAccessibility(&event);
     }

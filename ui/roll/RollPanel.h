@@ -25,9 +25,6 @@ public:
     // value, and a screen reader is told of the new values.
     void announceValues();
 
-    // What a screen reader calls a result label: its box and die, without the value.
-    static QString labelName(int label);
-
     QPushButton *cmdRoll() const { return m_cmdRoll; }
     QPushButton *cmdLinescore() const { return m_cmdLinescore; } // null in the roller
 

@@ -4,29 +4,17 @@
 #include "ui/Twips.h"
 #include "ui/art/Art.h"
 
-#include <QColor>
-
 #include <array>
 
 // Where the pieces of a roll panel stand, in twips from the panel's origin.
 // Two variants: the roller window's full panel, and the band in the scoresheet's Frame2.
 
-// One result label and the die under it. Labels are in the order of RollLabelNames;
-// die is the element of the imgDice array.
+// Where one die stands and where its value's label stands on it, in the order of the dice
+// table (dice()).
 struct DieLayout
 {
-    int die;
-    Art::Picture picture;
     TwipRect dieRect;
     TwipRect labelRect;
-};
-
-// Colours and sizes that are the same in both variants.
-struct ResultLabelLook
-{
-    QColor background;
-    QColor text;
-    double points;
 };
 
 struct BoxPictureLayout
@@ -45,6 +33,5 @@ struct RollPanelLayout
     TwipRect cmdLinescore; // width 0 where the variant has none
 };
 
-const ResultLabelLook &resultLabelLook(int label);
 const RollPanelLayout &rollerPanelLayout();
 const RollPanelLayout &scoresheetPanelLayout();

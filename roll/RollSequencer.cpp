@@ -1,15 +1,17 @@
 #include "roll/RollSequencer.h"
 
+#include "roll/Clock.h"
 #include "roll/Roll.h"
 #include "roll/RollHistory.h"
 #include "roll/SoundPlayer.h"
 #include "roll/SoundSetting.h"
 #include "roll/Timer.h"
 
-RollSequencer::RollSequencer(SoundSetting &sound, RandomSource &random, SoundPlayer &player, QString diceSound,
-                             RollLabels &labels, TimerFactory &timers, QObject *timerOwner)
+RollSequencer::RollSequencer(SoundSetting &sound, RandomSource &random, Clock &clock, SoundPlayer &player,
+                             QString diceSound, RollLabels &labels, TimerFactory &timers, QObject *timerOwner)
     : m_sound(sound)
     , m_random(random)
+    , m_clock(clock)
     , m_player(player)
     , m_diceSound(std::move(diceSound))
     , m_labels(labels)
@@ -41,8 +43,11 @@ void RollSequencer::roll()
         return;
     }
     m_player.play(diceSoundPath());
+    const bool wasShuffling = isShuffling();
     m_shuffleTimer->setEnabled(true);
     m_stopTimer->setEnabled(true);
+    if (!wasShuffling)
+        Q_EMIT shuffleStarted();
     // Nothing is drawn yet: the first shuffle tick brings the first values.
 }
 
@@ -56,6 +61,7 @@ void RollSequencer::stopShuffle()
     m_shuffleTimer->setEnabled(false);
     rollFinal();
     m_stopTimer->setEnabled(false);
+    Q_EMIT shuffleEnded();
 }
 
 void RollSequencer::rollFinal()
@@ -63,7 +69,7 @@ void RollSequencer::rollFinal()
     const Roll roll = drawRoll(m_random);
     showRoll(roll, m_labels);
     if (m_history)
-        m_history->add(roll, QDateTime::currentDateTime());
+        m_history->add(roll, m_clock.now());
 }
 
 void RollSequencer::rollOnce()

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <memory>
 
-class QObject;
+class Clock;
 class RandomSource;
 class RollHistory;
 class RollLabels;
@@ -17,15 +18,18 @@ class TimerFactory;
 // rolls. With sound off the roll shows at once; with sound on the dice sound starts
 // and the labels shuffle through fresh rolls on every tick of the 5 ms shuffle timer
 // (Timer2) until the 2000 ms stop timer (Timer1) draws the final values.
-class RollSequencer
+class RollSequencer final : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr int ShuffleIntervalMs = 5;
     static constexpr int StopIntervalMs = 2000;
 
-    RollSequencer(SoundSetting &sound, RandomSource &random, SoundPlayer &player, QString diceSound, RollLabels &labels,
-                  TimerFactory &timers, QObject *timerOwner);
-    ~RollSequencer();
+    // clock dates the rolls that come to rest.
+    RollSequencer(SoundSetting &sound, RandomSource &random, Clock &clock, SoundPlayer &player, QString diceSound,
+                  RollLabels &labels, TimerFactory &timers, QObject *timerOwner);
+    ~RollSequencer() override;
 
     RollSequencer(const RollSequencer &) = delete;
     RollSequencer &operator=(const RollSequencer &) = delete;
@@ -50,6 +54,11 @@ public:
     // The dice sound's file.
     const QString &diceSoundPath() const { return m_diceSound; }
 
+Q_SIGNALS:
+    // The dice begin to shuffle behind the sound, and come to rest on the final roll.
+    void shuffleStarted();
+    void shuffleEnded();
+
 private:
     void rollOnce();
     // The roll that comes to rest: shown and kept in the history.
@@ -57,6 +66,7 @@ private:
 
     SoundSetting &m_sound;
     RandomSource &m_random;
+    Clock &m_clock;
     SoundPlayer &m_player;
     QString m_diceSound;
     RollLabels &m_labels;

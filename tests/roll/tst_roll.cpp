@@ -1,6 +1,6 @@
 #include "roll/ClockRandomSource.h"
 #include "roll/Roll.h"
-#include "support/Fakes.h"
+#include "support/RollFakes.h"
 
 #include <QTest>
 
@@ -103,8 +103,8 @@ void TestRoll::boundaryDraws_data()
     QTest::addColumn<int>("expected");
     for (int d = 0; d < 12; ++d) {
         const bool d20 = DrawIsD20[static_cast<size_t>(d)];
-        static const char *const names[] = {"Who1",    "Who2",    "Score",  "Where1", "Where2",  "Hits",    "K",
-                                            "W",       "Runs1st", "RunsRel", "RunsA1", "RunsA2", "RunsUE1", "RunsUE2"};
+        static const char *const names[] = {"Who1", "Who2",    "Score",   "Where1", "Where2", "Hits",    "K",
+                                            "W",    "Runs1st", "RunsRel", "RunsA1", "RunsA2", "RunsUE1", "RunsUE2"};
         const QByteArray name(names[FieldOfDraw[static_cast<size_t>(d)]]);
         QTest::addRow("%s u=0", name.constData()) << d << 0.0f << (d20 ? 1 : 0);
         QTest::addRow("%s u=max", name.constData()) << d << JustBelowOne << (d20 ? 20 : 9);
@@ -189,7 +189,7 @@ void TestRoll::clockSourceDrawsInRange()
     float highest = 0.0f;
     for (int i = 0; i < 200000; ++i) {
         if (i % 12 == 0) {
-            clock.now += 5'000'000;
+            clock.ticks += 5'000'000;
             source.reseed();
         }
         const float u = source.nextDraw();
@@ -226,8 +226,8 @@ void TestRoll::clockSourceFoldsTheClock()
     QCOMPARE(drawRoll(a).values(), drawRoll(b).values());
 
     // One nanosecond apart at the next reseed: from then on they differ.
-    clockA.now += 1'000'000;
-    clockB.now += 1'000'001;
+    clockA.ticks += 1'000'000;
+    clockB.ticks += 1'000'001;
     QVERIFY(drawRoll(a).values() != drawRoll(b).values());
 }
 
@@ -239,7 +239,7 @@ void TestRoll::clockSourceRollsAreUniform()
     std::vector<int> d10(10, 0);
     const int rolls = 20000;
     for (int i = 0; i < rolls; ++i) {
-        clock.now += 5'000'000; // one shuffle tick later
+        clock.ticks += 5'000'000; // one shuffle tick later
         const Roll r = drawRoll(source);
         QCOMPARE(r.Hits, r.Score);
         QCOMPARE(r.W, r.Score);

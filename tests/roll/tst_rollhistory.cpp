@@ -2,7 +2,7 @@
 #include "roll/RollHistory.h"
 #include "roll/RollSequencer.h"
 #include "roll/SoundSetting.h"
-#include "support/Fakes.h"
+#include "support/RollFakes.h"
 
 #include <QJsonObject>
 #include <QSignalSpy>
@@ -136,21 +136,22 @@ void TestRollHistory::sequencerKeepsFinalRollsOnly()
     FakeSoundPlayer sound;
     NullLabels labels;
     FakeTimerFactory timers;
-    RollSequencer sequencer(setting, random, sound, QStringLiteral("/opt/quorvel"), labels, timers, nullptr);
+    FakeClock clock;
+    RollSequencer sequencer(setting, random, clock, sound, QStringLiteral("/opt/quorvel"), labels, timers, nullptr);
     RollHistory history;
     sequencer.recordInto(&history);
     sequencer.load();
 
-    const QDateTime before = QDateTime::currentDateTime();
     sequencer.roll();
     for (int i = 0; i < 50; ++i)
         QVERIFY(timers.latest(QStringLiteral("Timer2"))->fire());
     QVERIFY(history.isEmpty());
     random.feed(std::vector<float>(12, 0.999f)); // the final roll: 20s and 9s
+    clock.wallClock = Evening.addSecs(2);        // dated when it comes to rest, not when pressed
     QVERIFY(timers.latest(QStringLiteral("Timer1"))->fire());
     QCOMPARE(history.size(), 1);
     QCOMPARE(history.at(0).roll.Who1, qint16(20));
-    QVERIFY(history.at(0).at >= before && history.at(0).at <= QDateTime::currentDateTime());
+    QCOMPARE(history.at(0).at, Evening.addSecs(2));
 
     setting.setOn(false);
     random.feed(std::vector<float>(12, 0.0f));

@@ -1,7 +1,7 @@
 #include "roll/Roll.h"
 #include "roll/RollSequencer.h"
 #include "roll/SoundSetting.h"
-#include "support/Fakes.h"
+#include "support/RollFakes.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -75,13 +75,15 @@ public:
 struct Rig
 {
     Rig()
-        : sequencer(soundSetting, random, sound, ProgramDir + QStringLiteral("/dice.wav"), labels, timers, nullptr)
+        : sequencer(soundSetting, random, clock, sound, ProgramDir + QStringLiteral("/dice.wav"), labels, timers,
+                    nullptr)
         , stop(timers.latest(QStringLiteral("Timer1")))
         , shuffle(timers.latest(QStringLiteral("Timer2")))
     {
     }
     SoundSetting soundSetting;
     ScriptedRandomSource random;
+    FakeClock clock;
     FakeSoundPlayer sound;
     RecordingLabels labels;
     FakeTimerFactory timers;
@@ -119,7 +121,8 @@ private slots:
     void stopTickOrder();
     // Sound switched off mid-shuffle: the shuffle goes on, a press rolls at once, the stop tick still ends it.
     void soundOffDuringShuffle();
-    // A second press mid-shuffle restarts the sound and enables both timers again, drawing nothing.
+    // A second press mid-shuffle restarts the sound and enables both timers again, drawing nothing;
+    // the shuffle is told to start and end once.
     void secondPressDuringShuffle();
     // Closing the window mid-shuffle takes its timers with it: no final values, no later tick.
     void destroyedMidShuffle();
@@ -301,6 +304,8 @@ void TestRollSequencer::soundOffDuringShuffle()
 void TestRollSequencer::secondPressDuringShuffle()
 {
     Rig rig;
+    QSignalSpy started(&rig.sequencer, &RollSequencer::shuffleStarted);
+    QSignalSpy ended(&rig.sequencer, &RollSequencer::shuffleEnded);
     rig.sequencer.load();
     rig.sequencer.roll();
     QVERIFY(rig.shuffle->fire());
@@ -314,9 +319,13 @@ void TestRollSequencer::secondPressDuringShuffle()
     QVERIFY(rig.shuffle->isEnabled());
     QVERIFY(rig.stop->isEnabled());
     QCOMPARE(rig.labels.writes, writes);
+    // One shuffle, told once at each end, however often the button is pressed during it.
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(ended.count(), 0);
 
     QVERIFY(rig.stop->fire());
     QVERIFY(!rig.sequencer.isShuffling());
+    QCOMPARE(ended.count(), 1);
 }
 
 void TestRollSequencer::destroyedMidShuffle()
@@ -326,8 +335,9 @@ void TestRollSequencer::destroyedMidShuffle()
     FakeSoundPlayer sound;
     RecordingLabels labels;
     WatchedTimerFactory timers;
-    auto sequencer = std::make_unique<RollSequencer>(setting, random, sound, ProgramDir + QStringLiteral("/dice.wav"),
-                                                     labels, timers, nullptr);
+    FakeClock clock;
+    auto sequencer = std::make_unique<RollSequencer>(setting, random, clock, sound,
+                                                     ProgramDir + QStringLiteral("/dice.wav"), labels, timers, nullptr);
     QCOMPARE(timers.alive, 2);
 
     sequencer->load();

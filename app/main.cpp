@@ -9,6 +9,7 @@
 #include "services/DeferredSoundPlayer.h"
 #include "services/QtDocumentOpener.h"
 #include "services/QtFileDialogs.h"
+#include "services/QtPreferences.h"
 #include "services/QtPrinter.h"
 #include "services/QtPrompter.h"
 #include "services/RulesDocument.h"
@@ -18,6 +19,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstring>
@@ -118,11 +121,13 @@ int main(int argc, char *argv[])
     QtPrinter printer;
     QtFileDialogs dialogs;
     QtTimerFactory timers;
-    AutosaveStore autosave(AutosaveStore::defaultFolder());
+    QtPreferences preferences;
     // Without a slot the scoresheet says so when it opens; the program runs on.
-    autosave.claim(nullptr);
-    WindowContext context{soundSetting, random, *sound,  documents, prompter,      printer,
-                          dialogs,      timers, folders, &autosave, &rollerHistory};
+    AutosaveStore sheets(AutosaveStore::defaultFolder(), clock);
+    const QString documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const Places places{folders, QFileInfo(documentsFolder).isDir() ? documentsFolder : QDir::homePath()};
+    WindowContext context{soundSetting, random, clock,  *sound,      documents, prompter,      printer,
+                          dialogs,      timers, sheets, preferences, places,    &rollerHistory};
 
     Navigator navigator(context, [] { QCoreApplication::quit(); });
     const QStringList games = options.positionalArguments();

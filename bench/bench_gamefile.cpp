@@ -2,12 +2,14 @@
 // window makes it (on the user-interface thread), and undoing a reset with the window
 // open until every control shows the sheet again.
 #include "BenchMain.h"
+#include "roll/Clock.h"
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "services/AutosaveStore.h"
 #include "support/NineInnings.h"
 #include "support/TestContext.h"
 #include "ui/scoresheet/ScoresheetWindow.h"
+#include "ui/scoresheet/SheetHistory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,18 +63,19 @@ BENCHMARK(BM_OpenNineInnings)->Unit(benchmark::kMicrosecond);
 void BM_Autosave(benchmark::State &state)
 {
     QTemporaryDir folder;
-    AutosaveStore store(folder.filePath(QStringLiteral("autosave")));
-    if (!store.claim(nullptr)) {
+    SystemClock clock;
+    AutosaveStore store(folder.filePath(QStringLiteral("autosave")), clock);
+    if (!store.slot()) {
         state.SkipWithError("no autosave slot");
         return;
     }
     Scoresheet sheet;
     NineInnings().type(sheet);
     bool failed = false;
+    QObject::connect(&store, &SheetStore::failed, [&failed] { failed = true; });
     for (auto _ : state) {
-        const QByteArray game = GameFile::serialize(GameSnapshot::capture(sheet), QStringLiteral("1.0.0"),
-                                                    QDateTime::currentDateTime());
-        store.writeOpenInBackground(game, [&failed](const QString &) { failed = true; });
+        const QByteArray game = GameFile::serialize(GameSnapshot::capture(sheet), QStringLiteral("1.0.0"), clock.now());
+        store.keepOpenSheet(game, {});
         state.PauseTiming();
         store.waitForWrites();
         QCoreApplication::processEvents();
@@ -99,7 +102,7 @@ void BM_UndoReset(benchmark::State &state)
         reset->trigger();
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        window.history().undo();
+        window.history().stack().undo();
         QCoreApplication::processEvents();
     }
     if (runs->text() != played || played == QStringLiteral("0"))

@@ -136,10 +136,7 @@ void BM_Shuffle(benchmark::State &state, bool realSound)
     LiveContext services;
     services.prompter.fallback = false;
     QtSoundPlayer player;
-    const WindowContext &silent = services.context;
-    WindowContext withSound{silent.soundSetting, silent.random,  player,        silent.documents,   silent.prompter,
-                            silent.printer,      silent.dialogs, silent.timers, silent.dataFolders, silent.autosave,
-                            silent.rollerHistory};
+    WindowContext withSound = services.with(services.printer, player);
     WindowContext &context = realSound ? withSound : services.context;
 
     auto *roller = new RollerWindow(context);

@@ -28,12 +28,12 @@ public:
 
     const SheetColumn &column() const { return *m_column; }
     Side side() const { return m_side; }
-    // "txtHitA" for an element of that array, "txtTeamA" for a single field.
+    // The array's name for an element of an array, the field's own for a single field.
     const QString &name() const { return m_name; }
     qint16 index() const { return m_index; }
     // The row in which the user sees the field (an array's element), 0 for a single field.
     int row() const { return m_column->row(m_side, m_index); }
-    // "txtHitA_7" for an array element, "txtTeamA" for a single field.
+    // The control's name: the array's name and the index for an array element.
     QString objectName() const;
     Entry entry() const { return m_column->entry(m_index); }
     const QString &text() const { return m_text; }

@@ -13,7 +13,7 @@
 class Scoresheet;
 
 // What a saved game holds of a sheet: the texts that differ from a new sheet's, by
-// control name ("txtHitA_7"), and the integers the arithmetic carries. Computed fields
+// control name, and the integers the arithmetic carries. Computed fields
 // are kept too: the pull counters depend on the order of earlier edits, so an opened
 // game puts the texts back as they were instead of recomputing them.
 struct GameSnapshot

@@ -30,8 +30,8 @@ public:
     // The question a reset asks, in a Yes/No box titled "Quorvel".
     static QString resetQuestion();
 
-    // By name, as the window and tests see the fields: field("txtHitA", 7),
-    // field("txtTeamA"). Throws FieldLookupError for an unknown name, an index
+    // By name, as tests and messages see the fields: an array's name and an index, or a
+    // single field's name. Throws FieldLookupError for an unknown name, an index
     // outside the array's set, or a single field asked for as an array (or back).
     Field &field(QAnyStringView name, int index);
     Field &field(QAnyStringView name);
@@ -41,7 +41,7 @@ public:
     const Field &field(ColumnId column, Side side, int index = 0) const;
     FieldArray &array(ColumnId column, Side side) { return half(side).array(column); }
     Half &half(Side side) { return side == Side::Away ? m_away : m_home; }
-    // By the control's object name ("txtHitA_7", "txtTeamA"); null when the sheet
+    // By the control's object name (the table's objectName()); null when the sheet
     // has no such field. For names that come from outside the program.
     Field *findControl(QStringView objectName);
     const Field *findControl(QStringView objectName) const;

@@ -1,72 +1,63 @@
 #pragma once
 
-#include <QByteArray>
-#include <QObject>
-#include <QString>
+#include "services/SheetStore.h"
+
 #include <QThreadPool>
 
-#include <functional>
 #include <memory>
 
+class Clock;
 class QLockFile;
 
-// Where the scoresheet keeps its sheet between saves, in the user's data folder. A
-// running program takes one slot, guarded by a lock file, so two running copies never
-// write over each other. A slot holds the sheet of the window that is open (written
-// about a second after every change), a marker that stays while that window is open,
-// and the sheet of the last window that closed. A marker found when a slot is taken
-// means the program that had the slot ended with a sheet open: it crashed or was killed.
-class AutosaveStore
+// The sheets kept in the user's data folder. A running program takes one slot there,
+// guarded by a lock file, so two running copies never write over each other's open
+// sheet; the kept sheets (kept/) are shared by all of them. An open sheet found in a slot
+// when the slot is taken was left by a run that ended with its window open.
+class AutosaveStore final : public SheetStore
 {
 public:
     static constexpr int MaxSlots = 16;
 
-    // folder is made when needed; nothing is taken until claim().
-    explicit AutosaveStore(QString folder);
-    ~AutosaveStore();
-
-    AutosaveStore(const AutosaveStore &) = delete;
-    AutosaveStore &operator=(const AutosaveStore &) = delete;
+    // Takes the first slot of folder (made when needed) that no other running copy holds,
+    // and keeps the open sheets that ended runs left in the slots nobody holds. Without a
+    // slot the store keeps nothing, and says why at the first thing it is asked to do.
+    AutosaveStore(QString folder, Clock &clock);
+    ~AutosaveStore() override;
 
     // The user's autosave folder of this program (QStandardPaths::AppDataLocation).
     static QString defaultFolder();
 
-    // Takes the first slot no other running copy holds. False, with the reason, when
-    // the folder cannot be made or every slot is taken.
-    bool claim(QString *error);
-    bool isClaimed() const { return m_slot > 0; }
+    // 1 to MaxSlots; 0 when no slot could be taken.
     int slot() const { return m_slot; }
-    const QString &folder() const { return m_folder; }
-
-    // A sheet of an earlier run that was open when that run ended, still to be dealt with.
-    bool hasUnfinishedSheet() const;
-    QString unfinishedPath() const { return path(QStringLiteral("open.quorvel")); }
-    // Keeps the unfinished sheet as the last closed one (the user did not want it back now).
-    void keepUnfinishedAsLast();
-
-    // A window opens its sheet / closes it cleanly (having written it with writeLast).
-    bool markOpen(QString *error);
-    void markClosed();
-
-    // The open window's sheet, and the sheet of the last window that closed. Both wait
-    // for the writes still under way in the background first.
-    bool writeOpen(const QByteArray &bytes, QString *error);
-    bool writeLast(const QByteArray &bytes, QString *error);
-    // Writes the open window's sheet on a thread of the store's own, in the order given,
-    // so that the disk never holds up typing; a failure reaches failed on this thread.
-    void writeOpenInBackground(const QByteArray &bytes, std::function<void(const QString &error)> failed);
     // Returns once every background write has ended.
     void waitForWrites();
-    QString lastPath() const { return path(QStringLiteral("last.quorvel")); }
+
+    std::optional<KeptSheet> takeUnfinishedSheet() override;
+    void keepOpenSheet(const QByteArray &game, const QString &boundFile) override;
+    void closeCleanly(const std::optional<QByteArray> &unsaved, const QString &boundFile,
+                      const QString &replacing) override;
+    QString keep(const QByteArray &game, const QString &boundFile, const QString &replacing) override;
+    QList<KeptSheet> keptSheets() const override;
+    void forget(const QString &id) override;
+    QString folder() const override { return m_folder; }
 
 private:
-    QString path(const QString &name) const;
-    // Writes one of the slot's files once the background writes are done.
-    bool writeNow(const QString &file, const QByteArray &bytes, QString *error);
+    bool claim();
+    // The slot's files: "open.quorvel" and the "open.json" that says which file it belongs to.
+    QString slotFile(int slot, const QString &name) const;
+    QString keptFolder() const;
+    // Moves a slot's open sheet (or an older program's last sheet) among the kept sheets.
+    std::optional<KeptSheet> adopt(const QString &game, const QString &binding);
+    bool writeKept(const QString &id, const QByteArray &game, const QString &boundFile, const QDateTime &at);
+    void prune();
+    // Tells a failure once for each different reason.
+    void fail(const QString &reason);
 
     QString m_folder;
+    Clock &m_clock;
     int m_slot = 0;
+    QString m_problem; // why no slot could be taken
+    QString m_lastFailure;
     std::unique_ptr<QLockFile> m_lock;
-    QObject m_replies; // where a background write's failure is delivered, on the store's thread
     QThreadPool m_writer;
 };

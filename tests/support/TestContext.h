@@ -17,36 +17,45 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-// Random and Timers are the user's choice: scripted draws and timers ticked by hand
-// for tests, the real source and Qt timers where a window must run by itself.
-template <typename Random, typename Timers> struct BasicTestContext
+// Random, Timers and the Clock are the user's choice: scripted draws, timers ticked by hand
+// and a clock that stands still for tests; the real ones where a window must run by itself.
+template <typename Random, typename Timers, typename Time> struct BasicTestContext
 {
     SoundSetting soundSetting;
     RollHistory rollerHistory;
     Random random;
+    Time clock;
     FakeSoundPlayer sound;
     FakeDocumentOpener documents;
     FakePrompter prompter;
     FakePrinter printer;
     FakeFileDialogs dialogs;
     Timers timers;
-    // Every context keeps its sheets in a folder of its own, gone with it.
+    MemoryPreferences preferences;
+    // Every context keeps its sheets and its documents in a folder of its own, gone with it.
     QTemporaryDir dataFolder;
-    AutosaveStore autosave{dataFolder.filePath(QStringLiteral("autosave"))};
-    bool autosaveClaimed = autosave.claim(nullptr);
-    WindowContext context{soundSetting, random,        sound,
-                          documents,    prompter,      printer,
-                          dialogs,      timers,        {QStringLiteral("/opt/quorvel")},
-                          &autosave,    &rollerHistory};
+    AutosaveStore sheets{dataFolder.filePath(QStringLiteral("autosave")), clock};
+    WindowContext context = with(printer, sound);
 
-    // The same services with another printer: a real one, for the tests that print through it.
-    WindowContext withPrinter(Printer &other) const
+    // The same services with another printer, sound player or store: real ones, for the
+    // tests that print or play through them, or a second run of the program.
+    WindowContext with(Printer &otherPrinter, SoundPlayer &otherSound, SheetStore *otherSheets = nullptr)
     {
-        return WindowContext{context.soundSetting, context.random,       context.sound,
-                             context.documents,    context.prompter,     other,
-                             context.dialogs,      context.timers,       context.dataFolders,
-                             context.autosave,     context.rollerHistory};
+        return WindowContext{soundSetting,
+                             random,
+                             clock,
+                             otherSound,
+                             documents,
+                             prompter,
+                             otherPrinter,
+                             dialogs,
+                             timers,
+                             otherSheets ? *otherSheets : sheets,
+                             preferences,
+                             {{QStringLiteral("/opt/quorvel")}, dataFolder.filePath(QStringLiteral("Documents"))},
+                             &rollerHistory};
     }
+    WindowContext withPrinter(Printer &other) { return with(other, sound); }
 };
 
 // The system clock's random source, made in one piece.
@@ -61,8 +70,8 @@ private:
     ClockRandomSource m_source{m_clock};
 };
 
-using TestContext = BasicTestContext<ScriptedRandomSource, FakeTimerFactory>;
-using LiveContext = BasicTestContext<LiveRandomSource, QtTimerFactory>;
+using TestContext = BasicTestContext<ScriptedRandomSource, FakeTimerFactory, FakeClock>;
+using LiveContext = BasicTestContext<LiveRandomSource, QtTimerFactory, SystemClock>;
 
 // Runs the deletions that windows asked for with deleteLater().
 inline void flushDeletes()
@@ -90,4 +99,11 @@ inline QStringList loadedWindows()
             names << name;
     }
     return names;
+}
+
+// A window's caption as the window system shows it: "[*]" stands for the modified mark.
+inline QString shownTitle(const QWidget *window)
+{
+    QString title = window->windowTitle();
+    return title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
 }

@@ -185,9 +185,8 @@ void TestDiceSound::everyRollIsHeard()
     TestContext parts;
     // The program's own player: on Linux the module it loads at the first sound.
     const std::unique_ptr<SoundPlayer> player = createProgramSoundPlayer();
-    WindowContext context{parts.soundSetting, parts.random,   *player,
-                          parts.documents,    parts.prompter, parts.printer,
-                          parts.dialogs,      parts.timers,   {QCoreApplication::applicationDirPath()}};
+    WindowContext context = parts.with(parts.printer, *player);
+    context.places.dataFolders = {QCoreApplication::applicationDirPath()};
     // Gone before the player and the context it uses, whatever check fails.
     auto window = std::make_unique<RollerWindow>(context);
     window->show();

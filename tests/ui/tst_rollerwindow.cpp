@@ -283,7 +283,7 @@ private Q_SLOTS:
         QFile pdf(dir.filePath(QStringLiteral("QUORVEL rules.pdf")));
         QVERIFY(pdf.open(QIODevice::WriteOnly));
         pdf.close();
-        m_ctx->context.dataFolders = {QStringLiteral("/opt/quorvel"), dir.path()};
+        m_ctx->context.places.dataFolders = {QStringLiteral("/opt/quorvel"), dir.path()};
         rules->trigger();
         QCOMPARE(m_ctx->documents.opened, QStringList{dir.path() + QStringLiteral("/QUORVEL rules.pdf")});
         QCOMPARE(m_ctx->prompter.messages.size(), 1);

@@ -107,7 +107,7 @@ private Q_SLOTS:
     // txtTeamA.
     void opensAsDesigned()
     {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Scoresheet"));
+        QCOMPARE(shownTitle(m_window), QStringLiteral("Scoresheet"));
         QCOMPARE(m_window->centralWidget()->size(), QSize(734, 711));
         QVERIFY(isCentredOnScreen(m_window));
         QVERIFY(m_window->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -139,10 +139,13 @@ private Q_SLOTS:
         for (QAction *a : find<QMenu>("mnuFile")->actions())
             file << a->objectName() + ':' + a->text().remove(QLatin1Char('&')) + ':'
                         + a->shortcut().toString(QKeySequence::PortableText);
-        QCOMPARE(file, (QStringList{"mnuOpen:Open Game...:Ctrl+O", "mnuSave:Save Game:Ctrl+S",
-                                    "mnuSaveAs:Save Game As...:Ctrl+Shift+S", "::", "mnuReset:Reset Scoresheet:",
-                                    "mnuPrint:Print Scoresheet:", "mnuExportPdf:Export PDF...:", "::",
-                                    "mnuRecover:Recover Last Sheet:", "::", "mnuExit:Exit:"}));
+        QCOMPARE(file,
+                 (QStringList{"mnuNew:New Game:Ctrl+N", "mnuNewSameLineups:New Game with These Lineups:Ctrl+Shift+N",
+                              "mnuOpen:Open Game...:Ctrl+O", "mnuSave:Save Game:Ctrl+S",
+                              "mnuSaveAs:Save Game As...:Ctrl+Shift+S",
+                              "::", "mnuReset:Reset Scoresheet:", "mnuPrint:Print Scoresheet:",
+                              "mnuExportPdf:Export PDF...:", "::", "mnuRecover:Recover Last Sheet:",
+                              "mnuRecoverUnsaved:Recover Unsaved Games...:", "::", "mnuExit:Exit:"}));
         QStringList edit;
         for (QAction *a : find<QMenu>("mnuEdit")->actions())
             edit << a->objectName() + ':' + a->shortcut().toString(QKeySequence::PortableText);
@@ -158,7 +161,7 @@ private Q_SLOTS:
         for (Field *field : m_window->sheet().fields()) {
             QLineEdit *e = edit(field->objectName());
             QVERIFY(e);
-            const auto placement = scoresheetFieldPlacement(field->name(), field->index());
+            const auto placement = scoresheetFieldPlacement(field->column(), field->side(), field->index());
             if (field->entry() == Entry::Hidden) {
                 QVERIFY(!placement);
                 continue;
@@ -564,9 +567,9 @@ private Q_SLOTS:
         m_ctx->printer.failure = QStringLiteral("The PDF file /tmp/game.pdf could not be written: Disk full.");
         trigger("mnuExportPdf");
 
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString suggested = QDir(documents).filePath(
-            suggestedName.arg(QDate::currentDate().toString(Qt::ISODate)));
+        // In the folder of the games, dated by the clock.
+        const QString suggested =
+            QDir(m_ctx->context.places.documents).filePath(suggestedName.arg(QStringLiteral("2024-06-11")));
         QCOMPARE(m_ctx->dialogs.suggestedPdfPaths, QStringList{suggested});
         QCOMPARE(m_ctx->printer.pdfFiles, answer.isEmpty() ? QStringList() : QStringList{answer});
         QCOMPARE(m_ctx->prompter.messages, fail ? QStringList{m_ctx->printer.failure} : QStringList());

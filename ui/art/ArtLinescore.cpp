@@ -1,6 +1,7 @@
 #include "ui/art/ArtDrawing.h"
 
 #include "ui/art/Fonts.h"
+#include "ui/art/SheetGrid.h"
 
 #include <QPainter>
 
@@ -8,17 +9,40 @@ namespace Art::Drawing {
 
 namespace {
 
-constexpr int NameRight = 128; // the name column runs from column 0 to this line
-constexpr int InningWidth = 32;
-constexpr int Innings = 14;
-// The doubled line before "R": the last inning column gives up a pixel to it.
-constexpr int DoubleLine = NameRight + InningWidth * Innings - 1; // 575 and 576
-constexpr int RunsRight = 608;
-constexpr int HitsRight = 640;
+namespace G = SheetGrid;
 
-constexpr int HeaderRule = 17; // two pixels: rows 17 and 18
-constexpr int FirstRowBottom = 36;
-constexpr int SecondRowBottom = 54;
+constexpr int x(int twips)
+{
+    return (twips - G::LinescorePicture.left) / 15;
+}
+constexpr int y(int twips)
+{
+    return (twips - G::LinescorePicture.top) / 15;
+}
+
+constexpr int NameRight = x(G::FirstInningLine); // the name column runs from column 0 to this line
+constexpr int InningWidth = G::InningStep / 15;
+constexpr int Innings = G::Innings;
+// The doubled line before "R": the last inning column gives up a pixel to it.
+constexpr int DoubleLine = x(G::LinescoreRuns.line);
+constexpr int RunsRight = x(G::LinescoreHits.line);
+constexpr int HitsRight = x(G::LinescoreRight);
+
+constexpr int HeaderRule = y(G::LinescoreHeaderRule); // two pixels thick
+constexpr int FirstRowBottom = y(G::LinescoreRows[1].line);
+constexpr int SecondRowBottom = y(G::LinescoreBottom);
+
+static_assert(x(G::LinescoreName.line) == 0 && y(G::LinescoreTopLine) == 0,
+              "the linescore's grid starts at its corner");
+static_assert(DoubleLine == NameRight + InningWidth * Innings - 1, "the last inning gives up one pixel to R's line");
+static_assert((G::FirstInningLine - G::LinescorePicture.left) % 15 == 0 && G::InningStep % 15 == 0
+                  && (G::LinescoreRuns.line - G::LinescorePicture.left) % 15 == 0
+                  && (G::LinescoreHits.line - G::LinescorePicture.left) % 15 == 0
+                  && (G::LinescoreRight - G::LinescorePicture.left) % 15 == 0
+                  && (G::LinescoreHeaderRule - G::LinescorePicture.top) % 15 == 0
+                  && (G::LinescoreRows[1].line - G::LinescorePicture.top) % 15 == 0
+                  && (G::LinescoreBottom - G::LinescorePicture.top) % 15 == 0,
+              "the linescore's lines fall on whole pixels");
 
 } // namespace
 

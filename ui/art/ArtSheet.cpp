@@ -1,6 +1,7 @@
 #include "ui/art/ArtDrawing.h"
 
 #include "ui/art/Fonts.h"
+#include "ui/art/SheetGrid.h"
 
 #include <QPainter>
 #include <QStringList>
@@ -11,20 +12,73 @@ namespace Art::Drawing {
 
 namespace {
 
-// The right half is the left half moved right by this much.
-constexpr int HalfOffset = 359;
+namespace G = SheetGrid;
 
-// Vertical lines of the left half: caption column, name column, six statistics columns.
-constexpr std::array<int, 9> Columns{7, 54, 172, 204, 237, 269, 301, 334, 366};
-constexpr int CaptionLeft = 7;
-constexpr int CaptionRight = 54;
-constexpr int GridRight = 366;
+// The grid's lines in the picture's own pixels.
+constexpr int x(int twips)
+{
+    return (twips - G::SheetPicture.left) / 15;
+}
+constexpr int y(int twips)
+{
+    return (twips - G::SheetPicture.top) / 15;
+}
 
-// Batting: header band from row 5, twelve rows closed by these lines.
-constexpr int BattingTop = 5;
-constexpr std::array<int, 13> BattingLines{39, 56, 73, 90, 107, 124, 141, 158, 175, 192, 209, 225, 242};
-// Pitching: header band from the last batting line, fourteen rows closed by these lines.
-constexpr std::array<int, 15> PitchingLines{276, 293, 309, 326, 343, 360, 377, 394, 411, 428, 445, 462, 479, 496, 513};
+template <std::size_t N> constexpr bool onWholePixels(const std::array<G::Row, N> &rows)
+{
+    for (const G::Row &row : rows)
+        if ((row.line - G::SheetPicture.top) % 15 != 0)
+            return false;
+    return true;
+}
+constexpr bool columnsOnWholePixels()
+{
+    for (const G::Column &column : G::Columns)
+        if ((column.line - G::SheetPicture.left) % 15 != 0)
+            return false;
+    return G::GridRight % 15 == 0 && G::HalfOffset % 15 == 0;
+}
+static_assert(onWholePixels(G::BattingRows) && onWholePixels(G::InningRows) && columnsOnWholePixels(),
+              "grid lines fall on whole pixels of the picture");
+
+constexpr int HalfOffset = G::HalfOffset / 15;
+constexpr int CaptionLeft = x(G::Columns[G::CaptionColumn].line);
+constexpr int CaptionRight = x(G::Columns[G::NameColumn].line);
+constexpr int GridRight = x(G::GridRight);
+constexpr int BattingTop = y(G::BattingHeaderLine);
+constexpr int InningTop = y(G::InningHeaderLine);
+constexpr int GridBottom = y(G::GridBottom);
+
+// The line above row r (1-based) and the one below it.
+template <std::size_t N> int lineAbove(const std::array<G::Row, N> &rows, int row)
+{
+    return y(rows[std::size_t(row - 1)].line);
+}
+int battingTop(int row)
+{
+    return lineAbove(G::BattingRows, row);
+}
+int battingBottom(int row)
+{
+    return row == int(G::BattingRows.size()) ? InningTop : lineAbove(G::BattingRows, row + 1);
+}
+int inningTop(int row)
+{
+    return lineAbove(G::InningRows, row);
+}
+int inningBottom(int row)
+{
+    return row == int(G::InningRows.size()) ? GridBottom : lineAbove(G::InningRows, row + 1);
+}
+// The left line of statistics column c (0 for H), and its right line.
+int statisticsLeft(int c)
+{
+    return x(G::Columns[std::size_t(c + 2)].line);
+}
+int statisticsRight(int c)
+{
+    return c + 3 < int(G::Columns.size()) ? x(G::Columns[std::size_t(c + 3)].line) : GridRight;
+}
 
 const std::array<const char *, 6> BattingHeadings{"H", "RBI", "2B", "3B", "HR", "SB"};
 const std::array<const char *, 6> PitchingHeadings{"R", "ER", "H", "K", "BB", "*"};
@@ -35,16 +89,6 @@ QRect cell(int leftLine, int rightLine, int topLine, int bottomLine)
     return QRect(leftLine + 1, topLine + 1, rightLine - leftLine - 1, bottomLine - topLine - 1);
 }
 
-// Batting row r (1..12) lies between these lines.
-int battingTop(int row)
-{
-    return BattingLines[row - 1];
-}
-int battingBottom(int row)
-{
-    return BattingLines[row];
-}
-
 void paintGrid(QPainter &painter, int dx)
 {
     const int gridLeft = CaptionRight + dx;
@@ -52,18 +96,20 @@ void paintGrid(QPainter &painter, int dx)
 
     // Horizontal lines over the name and statistics columns, both sections.
     hline(painter, gridLeft, gridRight, BattingTop);
-    for (int y : BattingLines)
-        hline(painter, gridLeft, gridRight, y);
-    for (int y : PitchingLines)
-        hline(painter, gridLeft, gridRight, y);
+    for (int row = 1; row <= int(G::BattingRows.size()); ++row)
+        hline(painter, gridLeft, gridRight, battingTop(row));
+    hline(painter, gridLeft, gridRight, InningTop);
+    for (int row = 1; row <= int(G::InningRows.size()); ++row)
+        hline(painter, gridLeft, gridRight, inningTop(row));
+    hline(painter, gridLeft, gridRight, GridBottom);
 
-    // Vertical lines from the top of the batting header to the last pitching line. The
+    // Vertical lines from the top of the batting header to the last inning line. The
     // caption column's left line stands only beside the two framed total cells.
-    for (std::size_t i = 1; i < Columns.size(); ++i)
-        vline(painter, Columns[i] + dx, BattingTop, PitchingLines.back());
+    for (std::size_t i = G::NameColumn; i < G::Columns.size(); ++i)
+        vline(painter, x(G::Columns[i].line) + dx, BattingTop, GridBottom);
+    vline(painter, GridRight + dx, BattingTop, GridBottom);
 
-    // The framed cells of the runs total (row 9) and the hits total (row 12).
-    for (int row : {9, 12}) {
+    for (int row : G::FramedCaptionRows) {
         const int top = battingTop(row);
         const int bottom = battingBottom(row);
         hline(painter, CaptionLeft + dx, gridLeft, top);
@@ -83,31 +129,28 @@ void paintHalfTexts(QPainter &painter, int dx)
 
     // Column headings over the statistics columns.
     for (int i = 0; i < 6; ++i) {
-        const int left = Columns[i + 2] + dx;
-        const int right = Columns[i + 3] + dx;
-        centredText(painter, cell(left, right, BattingTop, BattingLines.front()),
-                    QString::fromLatin1(BattingHeadings[i]), heading);
-        centredText(painter, cell(left, right, BattingLines.back(), PitchingLines.front()),
-                    QString::fromLatin1(PitchingHeadings[i]), pitchingHeading);
+        const int left = statisticsLeft(i) + dx;
+        const int right = statisticsRight(i) + dx;
+        centredText(painter, cell(left, right, BattingTop, battingTop(1)), QString::fromLatin1(BattingHeadings[i]),
+                    heading);
+        centredText(painter, cell(left, right, InningTop, inningTop(1)), QString::fromLatin1(PitchingHeadings[i]),
+                    pitchingHeading);
     }
 
     // The caption column: the two need counters' captions over their red zeros, the runs
     // and hits captions over their framed totals, and the pitching row numbers.
     const int left = CaptionLeft + dx;
     const int right = CaptionRight + dx;
-    centredLines(painter, cell(left, right, BattingTop, BattingLines.front()), {"NEED", "H+RBI"}, caption);
+    centredLines(painter, cell(left, right, BattingTop, battingTop(1)), {"NEED", "H+RBI"}, caption);
     centredText(painter, cell(left, right, battingTop(1), battingBottom(1)), QStringLiteral("0"), zero, Red);
     centredLines(painter, cell(left, right, battingTop(3), battingBottom(4)), {"NEED", "H"}, caption);
     centredText(painter, cell(left, right, battingTop(5), battingBottom(5)), QStringLiteral("0"), zero, Red);
     centredText(painter, cell(left, right, battingTop(8), battingBottom(8)), QStringLiteral("RUNS"), captionBold);
     centredText(painter, cell(left, right, battingTop(10), battingBottom(11)), QStringLiteral("HITS"), captionBold);
 
-    centredText(painter, cell(left, right, BattingLines.back(), PitchingLines.front()), QStringLiteral("INN"),
-                captionBold);
-    for (int row = 1; row <= 14; ++row) {
-        centredText(painter, cell(left, right, PitchingLines[row - 1], PitchingLines[row]), QString::number(row),
-                    rowNumber);
-    }
+    centredText(painter, cell(left, right, InningTop, inningTop(1)), QStringLiteral("INN"), captionBold);
+    for (int row = 1; row <= int(G::InningRows.size()); ++row)
+        centredText(painter, cell(left, right, inningTop(row), inningBottom(row)), QString::number(row), rowNumber);
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -22,17 +21,16 @@ QString diceSound(const QStringList &folders)
 }
 } // namespace
 
-RollBinding::RollBinding(WindowContext &context, RollPanel &panel, RollHistory &history, QMenu *soundMenu,
-                         QWidget *window)
-    : m_sequencer(std::make_unique<RollSequencer>(context.soundSetting, context.random, context.sound,
-                                                  diceSound(context.dataFolders), panel, context.timers, window))
-    , m_mnuOn(soundMenu->addAction(QObject::tr("Sound &On")))
-    , m_mnuOff(soundMenu->addAction(QObject::tr("Sound O&ff")))
+RollBinding::RollBinding(WindowContext &context, RollPanel &panel, RollHistory &history, QWidget *window)
+    : m_sequencer(std::make_unique<RollSequencer>(context.soundSetting, context.random, context.clock, context.sound,
+                                                  diceSound(context.places.dataFolders), panel, context.timers, window))
+    , m_mnuOn(new QAction(QObject::tr("Sound &On"), window))
+    , m_mnuOff(new QAction(QObject::tr("Sound O&ff"), window))
 {
     m_mnuOn->setObjectName(QStringLiteral("mnuOn"));
     m_mnuOff->setObjectName(QStringLiteral("mnuOff"));
     // An exclusive group: exactly one item is checked, and a click on it keeps it so.
-    auto *choice = new QActionGroup(soundMenu);
+    auto *choice = new QActionGroup(window);
     for (QAction *item : {m_mnuOn, m_mnuOff}) {
         item->setCheckable(true);
         choice->addAction(item);

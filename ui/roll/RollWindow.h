@@ -2,21 +2,21 @@
 
 #include "ui/roll/RollPanel.h"
 
+#include <QList>
 #include <QMainWindow>
 
 #include <memory>
 
-class QMenu;
+class QAction;
 class RollBinding;
 class FramePacer;
 class RollHistory;
 class RollHistoryPanel;
 struct WindowContext;
 
-// What the two windows that roll have in common: a white client area under a menu
-// bar of File, View, Sound and Help, the roll panel's binding to the Sound menu, the
-// roll history beside the dice, the "View Rules" command, and the unload that brings
-// the launcher back.
+// What the two windows that roll have in common: a white client area, the roll panel
+// and its binding to the Sound menu, the roll history beside the dice, the "View Rules"
+// and "Exit" commands, the menu bar, and the unload that brings the launcher back.
 class RollWindow : public QMainWindow
 {
     Q_OBJECT
@@ -27,25 +27,40 @@ public:
     RollBinding &rollBinding() { return *m_roll; }
     RollPanel &panel() { return *m_panel; }
     RollHistoryPanel &historyPanel() { return *m_historyPanel; }
+    RollHistory &rollHistory() { return *m_history; }
 
 Q_SIGNALS:
     // The window is closing, by its close box or File, Exit; it is never called off.
     void closed();
 
 protected:
-    RollWindow(WindowContext &context, const QString &objectName, const QString &caption, QWidget *parent);
+    // The roll panel is built into a widget of its own (rollArea()) that the window puts
+    // where its layout says. Its final rolls go into shared, a history that outlives the
+    // window; without one the window keeps a history of its own.
+    RollWindow(WindowContext &context, const QString &objectName, const QString &caption, RollPanel::Variant variant,
+               RollHistory *shared, QWidget *parent);
 
     WindowContext &context() { return m_context; }
 
-    // The white client area, made the central widget.
-    QWidget *makeClientArea(QSize minimum);
-    // Adds a menu of the menu bar, named as its control.
-    QMenu *addMenu(const QString &objectName, const QString &title);
-    // Builds the roll panel into parent (behind nothing made later).
-    void addRollPanel(RollPanel::Variant variant, QWidget *parent);
-    // The View menu with "Roll History" over history's dock, then the Sound menu, bound
-    // with the panel to the roll sequencing; runs the load handling.
-    void addSoundMenu(RollHistory &history);
+    // The widget that holds the roll panel.
+    QWidget *rollArea() const { return m_rollArea; }
+    // Gives client the white paper of the client area and makes it the central widget.
+    void makeClientArea(QWidget *client, QSize minimum);
+
+    // A window's own menu items: separators may stand among them.
+    struct OwnMenus
+    {
+        QList<QAction *> file; // before Exit
+        QList<QAction *> edit; // no Edit menu when empty
+    };
+    // The whole menu bar, in one place: File (the window's items, then Exit), Edit, View
+    // (Roll History), Sound (On, Off) and Help (View Rules).
+    void buildMenuBar(const OwnMenus &own);
+    // A separator for OwnMenus.
+    QAction *separator();
+
+    // File, Exit: closes the window; a window may ask first.
+    virtual void exitChosen();
     // "View Rules": opens the rules document beside the program, or says why not.
     void openRules();
 
@@ -53,8 +68,12 @@ protected:
 
 private:
     WindowContext &m_context;
+    RollHistory *m_history;
+    QWidget *m_rollArea;
     std::unique_ptr<RollPanel> m_panel;
     std::unique_ptr<RollBinding> m_roll;
-    RollHistoryPanel *m_historyPanel = nullptr;
-    FramePacer *m_pacer = nullptr;
+    RollHistoryPanel *m_historyPanel;
+    FramePacer *m_pacer;
+    QAction *m_exit;
+    QAction *m_rules;
 };

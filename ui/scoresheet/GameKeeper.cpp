@@ -1,24 +1,23 @@
 #include "ui/scoresheet/GameKeeper.h"
 
+#include "roll/Clock.h"
 #include "roll/RollHistory.h"
 #include "roll/Timer.h"
 #include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "scoresheet/TextRules.h"
 #include "services/AtomicFile.h"
-#include "services/AutosaveStore.h"
 #include "services/FileDialogs.h"
+#include "services/Preferences.h"
 #include "services/Prompter.h"
+#include "services/SheetStore.h"
 #include "ui/WindowContext.h"
 #include "ui/scoresheet/SheetEdit.h"
+#include "ui/scoresheet/SheetHistory.h"
 
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QPointer>
-#include <QStandardPaths>
-#include <QUndoStack>
 #include <QWidget>
 
 #ifndef QUORVEL_VERSION
@@ -26,16 +25,10 @@
 #endif
 
 namespace {
-// Where a new game is saved and opened from: the documents folder, or home where a
-// desktop has none.
-QString documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+const QString GamesFolderKey = QStringLiteral("games/folder");
 }
-} // namespace
 
-GameKeeper::GameKeeper(WindowContext &context, Scoresheet &sheet, QUndoStack &history, RollHistory &rolls,
+GameKeeper::GameKeeper(WindowContext &context, Scoresheet &sheet, SheetHistory &history, RollHistory &rolls,
                        QWidget *window)
     : QObject(window)
     , m_context(context)
@@ -49,77 +42,102 @@ GameKeeper::GameKeeper(WindowContext &context, Scoresheet &sheet, QUndoStack &hi
         m_autosaveTimer->setEnabled(false);
         autosave();
     });
+    connect(&m_history, &SheetHistory::changed, this, &GameKeeper::sheetChanged);
     // A roll is part of the game: it is kept safe like an edit, without being one.
-    connect(&m_rolls, &RollHistory::added, this, &GameKeeper::sheetChanged);
-    connect(&m_rolls, &RollHistory::reset, this, &GameKeeper::sheetChanged);
+    const auto rolled = [this] {
+        m_rollsChanged = true;
+        sheetChanged();
+    };
+    connect(&m_rolls, &RollHistory::added, this, rolled);
+    connect(&m_rolls, &RollHistory::reset, this, rolled);
+    connect(&m_context.sheets, &SheetStore::failed, this, &GameKeeper::tellKeepingFailure);
 }
 
 GameKeeper::~GameKeeper() = default;
 
+QString GameKeeper::gamesFolder() const
+{
+    const QString remembered = m_context.preferences.text(GamesFolderKey);
+    return !remembered.isEmpty() && QFileInfo(remembered).isDir() ? remembered : m_context.places.documents;
+}
+
+void GameKeeper::rememberFolder(const QString &path)
+{
+    m_context.preferences.setText(GamesFolderKey, QFileInfo(path).absolutePath());
+}
+
 QByteArray GameKeeper::currentGame() const
 {
-    return GameFile::serialize(GameSnapshot::capture(m_sheet), QStringLiteral(QUORVEL_VERSION),
-                               QDateTime::currentDateTime(), m_rolls.toJson());
+    return GameFile::serialize(GameSnapshot::capture(m_sheet), QStringLiteral(QUORVEL_VERSION), m_context.clock.now(),
+                               m_rolls.toJson());
+}
+
+bool GameKeeper::hasUnsavedChanges() const
+{
+    return !m_history.isClean() || m_rollsChanged;
 }
 
 void GameKeeper::sheetChanged()
 {
-    // One restarted single-shot timer: typing saves once, a second after it pauses.
+    // One restarted single-shot timer: typing keeps the sheet once, a second after it pauses.
     m_autosaveTimer->setEnabled(false);
     m_autosaveTimer->setEnabled(true);
 }
 
 void GameKeeper::autosave()
 {
-    AutosaveStore *store = m_context.autosave;
-    if (!store)
-        return;
-    // The sheet is taken here, in a fraction of a millisecond; the disk has it later.
-    store->writeOpenInBackground(currentGame(), [keeper = QPointer<GameKeeper>(this)](const QString &error) {
-        if (keeper)
-            keeper->tellAutosaveFailure(error);
-    });
+    m_context.sheets.keepOpenSheet(currentGame(), m_binding.file);
 }
 
-void GameKeeper::tellAutosaveFailure(const QString &reason)
+void GameKeeper::tellKeepingFailure(const QString &reason)
 {
-    if (m_autosaveFailureTold)
+    if (m_keepingFailureTold)
         return;
-    m_autosaveFailureTold = true;
-    const QString folder = m_context.autosave ? QDir::toNativeSeparators(m_context.autosave->folder()) : QString();
+    m_keepingFailureTold = true;
     m_context.prompter.inform(m_window, tr("The scoresheet cannot be kept safe in the folder\n%1\n(%2).\n"
                                            "You can go on; save the game with File, Save Game.")
-                                            .arg(folder, reason));
+                                            .arg(QDir::toNativeSeparators(m_context.sheets.folder()), reason));
+}
+
+void GameKeeper::keepLeavingSheet()
+{
+    if (!hasUnsavedChanges())
+        return;
+    const QString id = m_context.sheets.keep(currentGame(), m_binding.file, m_binding.keptId);
+    if (!id.isEmpty())
+        m_binding.keptId = id;
+}
+
+void GameKeeper::windowShown()
+{
+    if (m_shown)
+        return;
+    m_shown = true;
+    const std::optional<KeptSheet> unfinished = m_context.sheets.takeUnfinishedSheet();
+    if (!unfinished)
+        return;
+    const OpenedGame found = load(unfinished->path);
+    if (!found.ok())
+        return; // it stays among the kept sheets, where the user can see what is wrong with it
+    // A team not named yet is called by its side, so that the question never reads "( at )".
+    const auto team = [&](Side side) {
+        const QString named = found.snapshot->texts.value(sheetColumn(ColumnId::Team).objectName(side, 0)).trimmed();
+        return named.isEmpty() ? sideName(side) : named;
+    };
+    const QString when = QLocale().toString(found.saved.toLocalTime(), QLocale::ShortFormat);
+    const QString question = tr("A scoresheet from %1 (%2 at %3) was not closed properly. Restore it?")
+                                 .arg(when, team(Side::Away), team(Side::Home));
+    // No leaves it among the kept sheets, for File, Recover.
+    if (m_context.prompter.askYesNo(m_window, question))
+        apply(*found.snapshot, found.rolls, tr("Restore Sheet"), {unfinished->boundFile, unfinished->id});
 }
 
 void GameKeeper::windowClosing()
 {
     m_autosaveTimer->setEnabled(false);
-    AutosaveStore *store = m_context.autosave;
-    if (!m_shown || !store || !store->isClaimed())
-        return;
-    QString error;
-    if (store->writeLast(currentGame(), &error))
-        store->markClosed();
-    // A sheet that could not be kept stays where the last autosave put it, marked open,
-    // so that the next scoresheet offers it back.
-}
-
-void GameKeeper::windowShown()
-{
-    AutosaveStore *store = m_context.autosave;
-    if (m_shown || !store)
-        return;
-    m_shown = true;
-    QString error;
-    if (!store->isClaimed() && !store->claim(&error)) {
-        tellAutosaveFailure(error);
-        return;
-    }
-    if (store->hasUnfinishedSheet())
-        offerUnfinishedSheet(*store);
-    if (!store->markOpen(&error))
-        tellAutosaveFailure(error);
+    const bool unsaved = hasUnsavedChanges();
+    m_context.sheets.closeCleanly(unsaved ? std::optional<QByteArray>(currentGame()) : std::nullopt, m_binding.file,
+                                  m_binding.keptId);
 }
 
 OpenedGame GameKeeper::load(const QString &path) const
@@ -132,48 +150,41 @@ OpenedGame GameKeeper::load(const QString &path) const
     return opened;
 }
 
-void GameKeeper::offerUnfinishedSheet(AutosaveStore &store)
+void GameKeeper::bind(const Binding &binding)
 {
-    const OpenedGame found = load(store.unfinishedPath());
-    if (!found.ok()) {
-        store.keepUnfinishedAsLast();
-        return;
-    }
-    // A team not named yet is called by its side, so that the question never reads "( at )".
-    const auto team = [&](const char *name, const QString &side) {
-        const QString named = found.snapshot->texts.value(QLatin1String(name)).trimmed();
-        return named.isEmpty() ? side : named;
-    };
-    const QString when = QLocale().toString(found.saved.toLocalTime(), QLocale::ShortFormat);
-    const QString question = tr("A scoresheet from %1 (%2 at %3) was not closed properly. Restore it?")
-                                 .arg(when, team("txtTeamA", tr("Away")), team("txtTeamH", tr("Home")));
-    if (m_context.prompter.askYesNo(m_window, question))
-        apply(found, tr("Restore Sheet"));
-    else
-        store.keepUnfinishedAsLast();
+    const bool fileChanged = binding.file != m_binding.file;
+    m_binding = binding;
+    if (fileChanged)
+        Q_EMIT filePathChanged(binding.file);
 }
 
-bool GameKeeper::unsavedEditsMayGo(const QString &question)
+void GameKeeper::apply(const GameSnapshot &snapshot, const QJsonArray &rolls, const QString &text,
+                       const Binding &binding)
 {
-    if (m_history.isClean())
-        return true;
-    return m_context.prompter.askYesNo(m_window, question);
-}
-
-void GameKeeper::apply(const OpenedGame &game, const QString &text)
-{
-    SheetChangeRecorder recorder(m_sheet);
-    game.snapshot->restore(m_sheet);
-    m_history.push(new SheetEdit(m_sheet, text, recorder));
-    // The rolls are not a step of the sheet's history: they stay as the game brought them.
-    m_rolls.restore(game.rolls);
+    const Binding before = m_binding;
+    const QJsonArray rollsBefore = m_rolls.toJson();
+    m_history.record(
+        text, [&] { snapshot.restore(m_sheet); },
+        [&](SheetEdit &step) {
+            step.alsoChange(
+                [this, before, rollsBefore] {
+                    bind(before);
+                    m_rolls.restore(rollsBefore);
+                },
+                [this, binding, rolls] {
+                    bind(binding);
+                    m_rolls.restore(rolls);
+                });
+        });
+    bind(binding);
+    // The rolls are part of the game that came: they stay as the game brought them.
+    m_rolls.restore(rolls);
+    m_rollsChanged = false;
 }
 
 void GameKeeper::openGame()
 {
-    if (!unsavedEditsMayGo(tr("The scoresheet has changes that are not saved. Open another game instead?")))
-        return;
-    const QString folder = m_filePath.isEmpty() ? documentsFolder() : QFileInfo(m_filePath).absolutePath();
+    const QString folder = m_binding.file.isEmpty() ? gamesFolder() : QFileInfo(m_binding.file).absolutePath();
     const QString path = m_context.dialogs.openGame(m_window, folder);
     if (!path.isEmpty())
         openFile(path);
@@ -187,46 +198,97 @@ bool GameKeeper::openFile(const QString &path)
                                                 .arg(QDir::toNativeSeparators(path), opened.error));
         return false;
     }
-    apply(opened, tr("Open %1").arg(QFileInfo(path).fileName()));
+    keepLeavingSheet();
+    apply(*opened.snapshot, opened.rolls, tr("Open %1").arg(QFileInfo(path).fileName()), {path, {}});
     m_history.setClean();
-    setFilePath(path);
+    rememberFolder(path);
     return true;
 }
 
 void GameKeeper::recoverLastSheet()
 {
-    AutosaveStore *store = m_context.autosave;
-    const QString path = store && store->isClaimed() ? store->lastPath() : QString();
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        m_context.prompter.inform(m_window, tr("There is no earlier scoresheet to recover."));
-        return;
+    for (const KeptSheet &kept : m_context.sheets.keptSheets()) {
+        // The window's own sheet, kept earlier, is not the last one to come back.
+        if (kept.id != m_binding.keptId) {
+            recoverSheet(kept);
+            return;
+        }
     }
-    if (!unsavedEditsMayGo(tr("The scoresheet has changes that are not saved. Recover the last sheet instead?")))
-        return;
-    const OpenedGame opened = load(path);
+    m_context.prompter.inform(m_window, tr("There is no earlier scoresheet to recover."));
+}
+
+void GameKeeper::recoverSheet(const KeptSheet &kept)
+{
+    const OpenedGame opened = load(kept.path);
     if (!opened.ok()) {
-        m_context.prompter.inform(m_window, tr("The last scoresheet \"%1\" could not be recovered.\n%2")
-                                                .arg(QDir::toNativeSeparators(path), opened.error));
+        m_context.prompter.inform(m_window, tr("The kept scoresheet \"%1\" could not be recovered.\n%2")
+                                                .arg(QDir::toNativeSeparators(kept.path), opened.error));
         return;
     }
-    apply(opened, tr("Recover Last Sheet"));
+    keepLeavingSheet();
+    apply(*opened.snapshot, opened.rolls, tr("Recover Sheet"), {kept.boundFile, kept.id});
+}
+
+void GameKeeper::resetSheet()
+{
+    if (!m_context.prompter.askYesNo(m_window, Scoresheet::resetQuestion()))
+        return;
+    keepLeavingSheet();
+    const Binding before = m_binding;
+    m_history.record(
+        tr("Reset Scoresheet"), [this] { m_sheet.reset([] { return true; }); },
+        [&](SheetEdit &step) { step.alsoChange([this, before] { bind(before); }, [this] { bind({}); }); });
+    bind({});
+}
+
+void GameKeeper::startAfresh(const GameSnapshot &snapshot)
+{
+    keepLeavingSheet();
+    m_autosaveTimer->setEnabled(false);
+    snapshot.restore(m_sheet);
+    m_rolls.restore({});
+    m_history.stack().clear();
+    m_history.setClean();
+    m_rollsChanged = false;
+    bind({});
+}
+
+void GameKeeper::newGame()
+{
+    startAfresh(GameSnapshot());
+}
+
+void GameKeeper::newGameWithLineups()
+{
+    // The names are written as the user would type them, so that their copies follow.
+    QList<std::pair<Field *, QString>> names;
+    for (Side side : Sides) {
+        names.append({&m_sheet.field(ColumnId::Team, side), m_sheet.field(ColumnId::Team, side).text()});
+        for (int row = 1; row <= SheetColumn::BattingRows; ++row) {
+            Field &hitter = m_sheet.field(ColumnId::Hitter, side, row);
+            names.append({&hitter, hitter.text()});
+        }
+    }
+    startAfresh(GameSnapshot());
+    for (const auto &[field, text] : names)
+        field->write(text);
 }
 
 bool GameKeeper::save()
 {
-    if (m_filePath.isEmpty())
+    if (m_binding.file.isEmpty())
         return saveAs();
-    return writeTo(m_filePath);
+    return writeTo(m_binding.file);
 }
 
 bool GameKeeper::saveAs()
 {
-    QString suggested = m_filePath;
+    QString suggested = m_binding.file;
     if (suggested.isEmpty()) {
         const QString name = suggestedFileName(m_sheet.field(ColumnId::Team, Side::Away).text(),
-                                               m_sheet.field(ColumnId::Team, Side::Home).text(), QDate::currentDate(),
-                                               GameFile::extension());
-        suggested = documentsFolder() + u'/' + name;
+                                               m_sheet.field(ColumnId::Team, Side::Home).text(),
+                                               m_context.clock.now().date(), GameFile::extension());
+        suggested = QDir(gamesFolder()).filePath(name);
     }
     const QString path = m_context.dialogs.saveGame(m_window, suggested);
     if (path.isEmpty())
@@ -242,15 +304,12 @@ bool GameKeeper::writeTo(const QString &path)
                                                 .arg(QDir::toNativeSeparators(path), error));
         return false;
     }
+    // A kept sheet saved to a file is kept no longer: the file has it.
+    if (!m_binding.keptId.isEmpty())
+        m_context.sheets.forget(m_binding.keptId);
     m_history.setClean();
-    setFilePath(path);
+    m_rollsChanged = false;
+    bind({path, {}});
+    rememberFolder(path);
     return true;
-}
-
-void GameKeeper::setFilePath(const QString &path)
-{
-    if (m_filePath == path)
-        return;
-    m_filePath = path;
-    Q_EMIT filePathChanged(path);
 }

@@ -1,24 +1,29 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
-class AutosaveStore;
-class QUndoStack;
-class RollHistory;
 class QWidget;
+class RollHistory;
 class Scoresheet;
+class SheetHistory;
 class Timer;
 struct GameSnapshot;
+struct KeptSheet;
 struct OpenedGame;
 struct WindowContext;
 
-// Keeps a scoresheet window's game: opening and saving game files, the autosave about
-// a second after the last change and when the window closes, recovering the last
-// closed sheet, and the question about a sheet an earlier run left open. Opened and
-// recovered sheets are steps of the window's undo history.
+// Keeps a scoresheet window's game: the file the sheet belongs to, opening and saving game
+// files, a new game in the same window, and the sheets kept safe. A sheet belongs to a file
+// only by Open, Save and Save As; nothing else ever gives the window's file other contents.
+// Whenever a sheet with changes not saved to a file leaves the window (a new game, another
+// sheet opened over it, a reset, the window closing, a crash) it is kept, and File, Recover
+// brings it back. Opened, recovered and reset sheets are steps of the window's history,
+// and undoing one brings back the sheet's file too.
 class GameKeeper final : public QObject
 {
     Q_OBJECT
@@ -26,51 +31,77 @@ class GameKeeper final : public QObject
 public:
     static constexpr int AutosaveDelayMs = 1000;
 
-    GameKeeper(WindowContext &context, Scoresheet &sheet, QUndoStack &history, RollHistory &rolls, QWidget *window);
+    GameKeeper(WindowContext &context, Scoresheet &sheet, SheetHistory &history, RollHistory &rolls, QWidget *window);
     ~GameKeeper() override;
 
-    // The file the sheet was last opened from or saved to; empty for a new sheet.
-    const QString &filePath() const { return m_filePath; }
+    // The file the sheet belongs to; empty for a sheet never saved.
+    const QString &filePath() const { return m_binding.file; }
+    // The kept sheet the window's sheet is (it was kept or recovered); empty when none.
+    const QString &keptId() const { return m_binding.keptId; }
+    // Whether leaving the window now would lose something a file does not have.
+    bool hasUnsavedChanges() const;
+    // Where a game is opened from and saved to: the folder of the last game opened or
+    // saved, else the documents folder.
+    QString gamesFolder() const;
 
     void openGame();
     // Opens path without asking for a file (the command line); false when it was refused.
     bool openFile(const QString &path);
     bool save();
     bool saveAs();
+    void newGame();
+    // A new game with the same team names and the same hitters.
+    void newGameWithLineups();
+    // Asks first; a reset sheet belongs to no file.
+    void resetSheet();
+    // The newest kept sheet, without a question.
     void recoverLastSheet();
+    // A kept sheet, chosen by the user.
+    void recoverSheet(const KeptSheet &kept);
 
-    // The window has just been shown for the first time: offers back a sheet an earlier
-    // run left open, then marks this sheet open until the window closes.
+    // The window has just been shown for the first time: offers back a sheet a run left
+    // open when it ended.
     void windowShown();
-    // Every real change to the sheet: the autosave timer starts again.
-    void sheetChanged();
-    // The window closes, by any path: the sheet is kept as the last closed one.
+    // The window closes, by any path.
     void windowClosing();
 
 Q_SIGNALS:
-    // The file behind the sheet changed (opened, saved under a name).
+    // The file behind the sheet changed (opened, saved under a name, a new sheet).
     void filePathChanged(const QString &path);
 
 private:
-    void offerUnfinishedSheet(AutosaveStore &store);
-    // Reads and checks a game file, its rolls too.
-    OpenedGame load(const QString &path) const;
+    // The file a sheet belongs to, and the kept sheet it is (when it was kept or recovered).
+    struct Binding
+    {
+        QString file;
+        QString keptId;
+        bool operator==(const Binding &) const = default;
+    };
+
+    void sheetChanged();
     void autosave();
     QByteArray currentGame() const;
-    bool unsavedEditsMayGo(const QString &question);
-    // Puts an opened game on the sheet as one step named text, and its rolls in the history.
-    void apply(const OpenedGame &game, const QString &text);
+    // The sheet in the window is about to leave it: kept when it has unsaved changes.
+    void keepLeavingSheet();
+    // Reads and checks a game file, its rolls too.
+    OpenedGame load(const QString &path) const;
+    // Puts a game on the sheet as one step called text, bound as given; undoing it brings
+    // back the sheet, its binding and its rolls as they were.
+    void apply(const GameSnapshot &snapshot, const QJsonArray &rolls, const QString &text, const Binding &binding);
+    void startAfresh(const GameSnapshot &snapshot);
     bool writeTo(const QString &path);
-    void setFilePath(const QString &path);
-    void tellAutosaveFailure(const QString &reason);
+    void bind(const Binding &binding);
+    void rememberFolder(const QString &path);
+    void tellKeepingFailure(const QString &reason);
 
     WindowContext &m_context;
     Scoresheet &m_sheet;
-    QUndoStack &m_history;
+    SheetHistory &m_history;
     RollHistory &m_rolls;
     QWidget *m_window;
     std::unique_ptr<Timer> m_autosaveTimer;
-    QString m_filePath;
-    bool m_autosaveFailureTold = false;
+    Binding m_binding;
+    bool m_rollsChanged = false; // rolls not yet in the sheet's file
+    bool m_keepingFailureTold = false;
     bool m_shown = false;
 };

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "scoresheet/SheetColumns.h"
 #include "ui/Twips.h"
 
 #include <QColor>
-#include <QStringList>
-#include <QStringView>
 
 #include <optional>
+#include <vector>
 
-// Where each field of the scoresheet stands and how it looks, from the sheet's
-// layout tables in twips. The grid fields stand in the sheet picture's cells; the
-// linescore fields stand in Frame1 and their rectangles are relative to it.
+// Where each field of the scoresheet stands and how it looks, from the sheet's grid table
+// in twips. The grid fields stand in the sheet picture's cells; the linescore fields stand
+// in Frame1 and their rectangles are relative to it.
 struct FieldPlacement
 {
     enum class Panel { Sheet, Linescore };
@@ -25,10 +25,18 @@ struct FieldPlacement
 
 // The placement of a field or array element, or nothing for the hidden elements 0
 // (which stand nowhere and are never shown).
-std::optional<FieldPlacement> scoresheetFieldPlacement(QStringView name, int index);
+std::optional<FieldPlacement> scoresheetFieldPlacement(const SheetColumn &column, Side side, int index);
 
-// The object names of the window's controls in the order the Tab key visits them.
-const QStringList &scoresheetTabOrder();
+// One field in the order the Tab key visits them.
+struct TabStop
+{
+    ColumnId column;
+    Side side;
+    int index;
+};
+// The sheet's fields in the order the Tab key visits them; the roll panel's buttons and
+// "View Rolls" follow them.
+const std::vector<TabStop> &scoresheetTabOrder();
 
 namespace ScoresheetGeometry {
 constexpr TwipRect ClientArea{0, 0, 11010, 10665};

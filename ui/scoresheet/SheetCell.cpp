@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <limits>
@@ -28,8 +29,24 @@ void SheetCell::paintCell(QPainter &painter, const QRect &rect) const
     CellText(text(), font(), rect.size()).draw(painter, rect, alignment(), palette().color(QPalette::Text));
 }
 
+namespace {
+// The sheet keeps the one history of edits: a field's own undo stays out of it.
+bool isUndoOrRedo(const QKeyEvent *key)
+{
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+           || key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)
+           || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z);
+}
+} // namespace
+
 bool SheetCell::event(QEvent *event)
 {
+    // Ctrl+Z and its kin go to the sheet's Undo and Redo: unaccepted, the override lets the
+    // window's shortcuts have the keys.
+    if (event->type() == QEvent::ShortcutOverride && isUndoOrRedo(static_cast<QKeyEvent *>(event))) {
+        event->ignore();
+        return true;
+    }
     // When its window becomes active, a line edit schedules a check that drops the
     // selection of a field that has no focus. A sheet has some 560 fields and at most one
     // with a selection: the others would each schedule a check that has nothing to do,
@@ -37,6 +54,21 @@ bool SheetCell::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate && !hasFocus() && !hasSelectedText())
         return QWidget::event(event);
     return QLineEdit::event(event);
+}
+
+void SheetCell::keyPressEvent(QKeyEvent *event)
+{
+    if (isUndoOrRedo(event)) {
+        event->ignore();
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        Q_EMIT enterPressed(modifiers == Qt::ShiftModifier);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void SheetCell::paintEvent(QPaintEvent *event)

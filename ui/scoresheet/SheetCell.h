@@ -20,8 +20,13 @@ public:
     // Draws the cell (paper and text, no caret, no selection) into rect of the painter.
     void paintCell(QPainter &painter, const QRect &rect) const;
 
+Q_SIGNALS:
+    // Enter moves on to the next field, as on a paper form; Shift+Enter goes back.
+    void enterPressed(bool back);
+
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

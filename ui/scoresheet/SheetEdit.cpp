@@ -37,12 +37,20 @@ SheetEdit::SheetEdit(Scoresheet &sheet, const QString &text, const SheetChangeRe
 {
 }
 
+void SheetEdit::alsoChange(std::function<void()> undo, std::function<void()> redo)
+{
+    m_undoAlso = std::move(undo);
+    m_redoAlso = std::move(redo);
+}
+
 void SheetEdit::undo()
 {
     for (const auto &change : m_changes)
         change.field->restoreText(change.before);
     m_sheet.state() = m_before;
     m_done = false;
+    if (m_undoAlso)
+        m_undoAlso();
 }
 
 void SheetEdit::redo()
@@ -53,12 +61,14 @@ void SheetEdit::redo()
         change.field->restoreText(change.after);
     m_sheet.state() = m_after;
     m_done = true;
+    if (m_redoAlso)
+        m_redoAlso();
 }
 
 int SheetEdit::id() const
 {
     // Only typing merges; every other step stands alone.
-    return m_typedInto ? 1 : -1;
+    return m_typedInto && !m_undoAlso ? 1 : -1;
 }
 
 bool SheetEdit::mergeWith(const QUndoCommand *other)
@@ -76,14 +86,4 @@ bool SheetEdit::mergeWith(const QUndoCommand *other)
     }
     m_after = next->m_after;
     return true;
-}
-
-QString describeField(const Field &field)
-{
-    return describeField(field.column(), field.side(), field.index());
-}
-
-QString spokenFieldName(const Field &field)
-{
-    return spokenFieldName(field.column(), field.side(), field.index());
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUndoCommand>
 
+#include <functional>
+
 #include <vector>
 
 class Field;
@@ -44,7 +46,11 @@ public:
     SheetEdit(Scoresheet &sheet, const QString &text, const SheetChangeRecorder &recorder, Field *typedInto = nullptr,
               quint64 typingRun = 0);
 
-    bool isEmpty() const { return m_changes.empty() && m_before == m_after; }
+    bool isEmpty() const { return m_changes.empty() && m_before == m_after && !m_undoAlso; }
+
+    // What else the step changes besides the sheet's texts (the file the sheet belongs to):
+    // undo runs after the texts are put back as they were, redo after they are put back again.
+    void alsoChange(std::function<void()> undo, std::function<void()> redo);
 
     void undo() override;
     void redo() override;
@@ -56,14 +62,9 @@ private:
     std::vector<SheetChangeRecorder::Change> m_changes;
     SheetState m_before;
     SheetState m_after;
+    std::function<void()> m_undoAlso;
+    std::function<void()> m_redoAlso;
     Field *m_typedInto;
     quint64 m_typingRun;
     bool m_done = true;
 };
-
-// "Away H, row 3", "Home team name": a field as the user knows it, for the Edit menu.
-QString describeField(const Field &field);
-
-// "Away batting, row 3, H", "Home inning 7, pitcher", "Away NEED H": a field's accessible
-// name, what a screen reader says for it; unique on the sheet.
-QString spokenFieldName(const Field &field);

@@ -1,6 +1,7 @@
 #include "ui/art/Art.h"
 #include "ui/art/ArtPicture.h"
 #include "ui/art/Fonts.h"
+#include "ui/art/SheetGrid.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -102,11 +103,12 @@ private slots:
     // Headings sit centred in their bands; the roller title's capitals fill rows 9 to 18.
     void headings_data() { ratioRows("roller"); }
     void headings();
-    // The sheet's lines stand exactly at the listed columns and rows, white beside them;
-    // the caption column is open but for the two framed totals and shows red zeros.
+    // The sheet's lines stand where the grid table says, crisp and white beside them; the
+    // caption column is open but for the two framed totals and shows red zeros.
     void sheet_data() { ratioRows("sheet"); }
     void sheet();
-    // The linescore: 2-px header rule, row lines at 36 and 54, inning columns, 2-px line before "R".
+    // The linescore's lines stand where the grid table says: a 2-px header rule, the rows, the
+    // inning columns and a 2-px line before "R".
     void linescore_data() { ratioRows("linescore"); }
     void linescore();
     // The icon: a ball on transparent ground, lit at the upper left, red stitching at the lower right.
@@ -284,52 +286,98 @@ void tst_Art::headings()
     QCOMPARE(capitals.bottom(), 18);
 }
 
+namespace {
+namespace G = SheetGrid;
+
+// The table's lines in a picture's own pixels.
+int sheetX(int twips)
+{
+    return (twips - G::SheetPicture.left) / 15;
+}
+int sheetY(int twips)
+{
+    return (twips - G::SheetPicture.top) / 15;
+}
+int linescoreX(int twips)
+{
+    return (twips - G::LinescorePicture.left) / 15;
+}
+int linescoreY(int twips)
+{
+    return (twips - G::LinescorePicture.top) / 15;
+}
+} // namespace
+
 void tst_Art::sheet()
 {
     QFETCH(int, ratio);
     const Rendered r(Picture::Sheet, ratio);
-    const QList<int> columns{54, 172, 204, 237, 269, 301, 334, 366, 413, 531, 563, 596, 628, 660, 693, 725};
-    const QList<int> rows{5,   39,  56,  73,  90,  107, 124, 141, 158, 175, 192, 209, 225, 242, 276,
-                          293, 309, 326, 343, 360, 377, 394, 411, 428, 445, 462, 479, 496, 513};
-    // Vertical lines, sampled in both header bands and in rows of both sections.
+    const int half = G::HalfOffset / 15;
+    QList<int> columns;
+    for (int dx : {0, half}) {
+        for (std::size_t c = G::NameColumn; c < G::Columns.size(); ++c)
+            columns << sheetX(G::Columns[c].line) + dx;
+        columns << sheetX(G::GridRight) + dx;
+    }
+    QList<int> rows{sheetY(G::BattingHeaderLine), sheetY(G::InningHeaderLine), sheetY(G::GridBottom)};
+    for (const G::Row &row : G::BattingRows)
+        rows << sheetY(row.line);
+    for (const G::Row &row : G::InningRows)
+        rows << sheetY(row.line);
+    const int top = rows.first();
+    const int bottom = sheetY(G::GridBottom);
+    const int right = columns.last();
+    // Vertical lines from the batting header to the last inning line, white beside them.
     for (int x : columns) {
-        for (int y : {5, 20, 47, 200, 260, 300, 505, 513})
+        for (int y : {top, top + 15, sheetY(G::BattingRows[4].top), bottom - 8, bottom})
             EXPECT_AT(r, x, y, "black");
-        for (int y : {20, 47, 200, 260, 300, 505}) {
+        for (int y : {top + 15, sheetY(G::BattingRows[4].top), sheetY(G::InningRows[6].top), bottom - 8}) {
             EXPECT_AT(r, x - 1, y, "white");
-            if (x != 725)
+            if (x != right)
                 EXPECT_AT(r, x + 1, y, "white");
         }
-        EXPECT_AT(r, x, 4, "white");
-        EXPECT_AT(r, x, 514, "white");
+        EXPECT_AT(r, x, top - 1, "white");
+        EXPECT_AT(r, x, bottom + 1, "white");
     }
-    // Horizontal lines across the name and statistics columns of both halves.
+    // Horizontal lines across the name and statistics columns of both halves, white above and below.
     for (int y : rows) {
-        for (int x : {55, 100, 171, 173, 203, 365, 414, 470, 530, 532, 724}) {
+        for (int x : {columns.at(0) + 1, columns.at(1) - 1, columns.at(1) + 1, right - 1}) {
             EXPECT_AT(r, x, y, "black");
-            if (y != 5)
+            if (y != top)
                 EXPECT_AT(r, x, y - 1, "white");
-            if (y != 513)
+            if (y != bottom)
                 EXPECT_AT(r, x, y + 1, "white");
         }
     }
-    for (int half : {0, 359}) {
-        const int left = 7 + half;
-        const int inside = 10 + half; // clear of the captions' text
-        for (int y : {176, 184, 191, 226, 234, 241})
-            EXPECT_AT(r, left, y, "black");
-        for (int y : {175, 192, 225, 242})
-            EXPECT_AT(r, inside, y, "black");
-        for (int y : {5, 39, 56, 73, 90, 107, 124, 141, 158, 209, 276, 293, 513})
-            EXPECT_AT(r, inside, y, "white");
-        if (half == 0) { // on the right, the caption column's left edge is the left half's last line
-            for (int y : {20, 100, 160, 300, 500})
+    const auto battingTop = [](int row) { return sheetY(G::BattingRows[std::size_t(row - 1)].line); };
+    const auto battingBottom = [&](int row) {
+        return row == int(G::BattingRows.size()) ? sheetY(G::InningHeaderLine) : battingTop(row + 1);
+    };
+    for (int dx : {0, half}) {
+        const int left = sheetX(G::Columns[G::CaptionColumn].line) + dx;
+        const int inside = left + 3; // clear of the captions' text
+        // The caption column is framed beside the two totals only.
+        for (int row : G::FramedCaptionRows) {
+            for (int y = battingTop(row); y <= battingBottom(row); y += 4)
+                EXPECT_AT(r, left, y, "black");
+            EXPECT_AT(r, inside, battingTop(row), "black");
+            EXPECT_AT(r, inside, battingBottom(row), "black");
+        }
+        for (int row : {1, 2, 3, 4, 5, 6, 7, 8})
+            EXPECT_AT(r, inside, battingTop(row), "white");
+        for (const G::Row &row : G::InningRows)
+            EXPECT_AT(r, inside, sheetY(row.line), "white");
+        if (dx == 0) { // on the right, the caption column's left edge is the left half's last line
+            for (int y : {top + 15, sheetY(G::InningRows[0].top), bottom - 8})
                 EXPECT_AT(r, left, y, "white");
         }
         // Red zeros in batting rows 1 and 5, under the "NEED" captions; none elsewhere.
-        QVERIFY(r.hasRed(QRect(left + 1, 40, 46, 16)));
-        QVERIFY(r.hasRed(QRect(left + 1, 108, 46, 16)));
-        QVERIFY(!r.hasRed(QRect(left + 1, 57, 46, 50)));
+        const auto rowArea = [&](int first, int last) {
+            return QRect(left + 1, battingTop(first) + 1, 46, battingBottom(last) - battingTop(first) - 1);
+        };
+        QVERIFY(r.hasRed(rowArea(1, 1)));
+        QVERIFY(r.hasRed(rowArea(5, 5)));
+        QVERIFY(!r.hasRed(rowArea(2, 4)));
     }
 }
 
@@ -337,33 +385,42 @@ void tst_Art::linescore()
 {
     QFETCH(int, ratio);
     const Rendered r(Picture::Linescore, ratio);
-    for (int x : {1, 64, 127, 129, 300, 577, 607, 639}) {
-        for (int y : {17, 18, 36, 54})
+    const int headerRule = linescoreY(G::LinescoreHeaderRule);
+    const int middle = linescoreY(G::LinescoreRows[1].line);
+    const int bottom = linescoreY(G::LinescoreBottom);
+    const int doubled = linescoreX(G::LinescoreRuns.line);
+    const int right = linescoreX(G::LinescoreRight);
+    // The header rule is two pixels thick; the rows are closed by single lines.
+    for (int x : {1, linescoreX(G::FirstInningLine) - 1, linescoreX(G::FirstInningLine) + 1, doubled + 2, right - 1}) {
+        for (int y : {headerRule, headerRule + 1, middle, bottom})
             EXPECT_AT(r, x, y, "black");
-        for (int y : {19, 35, 37, 53, 55})
+        for (int y : {headerRule + 2, middle - 1, middle + 1, bottom - 1})
             EXPECT_AT(r, x, y, "white");
     }
-    QList<int> lines{608, 640};
-    for (int i = 0; i < 14; ++i)
-        lines << 128 + 32 * i;
+    QList<int> lines{linescoreX(G::LinescoreHits.line), right};
+    for (int i = 0; i < G::Innings; ++i)
+        lines << linescoreX(G::FirstInningLine + G::InningStep * i);
+    const int rowOne = (headerRule + middle) / 2;
+    const int rowTwo = (middle + bottom) / 2;
     for (int x : lines) {
-        for (int y : {0, 8, 27, 45, 54})
+        for (int y : {0, headerRule / 2, rowOne, rowTwo, bottom})
             EXPECT_AT(r, x, y, "black");
-        for (int y : {8, 27, 45}) {
+        for (int y : {headerRule / 2, rowOne, rowTwo}) {
             EXPECT_AT(r, x - 1, y, "white");
-            if (x != 640)
+            if (x != right)
                 EXPECT_AT(r, x + 1, y, "white");
         }
     }
-    for (int y : {8, 27, 45}) {
-        EXPECT_AT(r, 574, y, "white");
-        EXPECT_AT(r, 575, y, "black");
-        EXPECT_AT(r, 576, y, "black");
-        EXPECT_AT(r, 577, y, "white");
+    // The line before R is two pixels thick: the last inning gives up one to it.
+    for (int y : {headerRule / 2, rowOne, rowTwo}) {
+        EXPECT_AT(r, doubled - 1, y, "white");
+        EXPECT_AT(r, doubled, y, "black");
+        EXPECT_AT(r, doubled + 1, y, "black");
+        EXPECT_AT(r, doubled + 2, y, "white");
     }
     // The name column is framed in its two rows but blank and open above them.
-    EXPECT_AT(r, 0, 27, "black");
-    QVERIFY(!r.ink(QRect(0, 0, 128, 17)).isValid());
+    EXPECT_AT(r, 0, rowOne, "black");
+    QVERIFY(!r.ink(QRect(0, 0, linescoreX(G::FirstInningLine), headerRule)).isValid());
 }
 
 void tst_Art::icon()

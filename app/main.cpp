@@ -1,3 +1,4 @@
+#include "app/DisplayGuard.h"
 #include "app/Navigator.h"
 #include "app/PaintTrace.h"
 #include "roll/ClockRandomSource.h"
@@ -59,8 +60,10 @@ int main(int argc, char *argv[])
 {
     const bool display = hasDisplay(argc, argv);
     // Without a display only --help and --version can be answered.
+    DisplayGuard guard;
     std::unique_ptr<QCoreApplication> app = display ? std::make_unique<QApplication>(argc, argv)
                                                     : std::make_unique<QCoreApplication>(argc, argv);
+    guard.connected();
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvel"));
     QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
@@ -90,6 +93,9 @@ int main(int argc, char *argv[])
     if (options.isSet(version))
         options.showVersion();
     const QStringList folders = dataFolders(QCoreApplication::applicationDirPath());
+    // From here on the program goes by the name its message boxes wear, which also names the
+    // folder its sheets are kept in.
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
     if (options.isSet(where)) {
         for (const QString &folder : folders)
             printLine(stdout, QStringLiteral("folder: %1").arg(QDir::toNativeSeparators(folder)));
@@ -97,6 +103,8 @@ int main(int argc, char *argv[])
             printLine(stdout,
                       QStringLiteral("%1: %2").arg(file, QDir::toNativeSeparators(findDataFile(folders, file))));
         printLine(stdout, QStringLiteral("sound player: %1").arg(QDir::toNativeSeparators(soundPlayerLocation())));
+        printLine(stdout,
+                  QStringLiteral("kept sheets: %1").arg(QDir::toNativeSeparators(AutosaveStore::defaultFolder())));
         return 0;
     }
     if (!display) {

@@ -23,4 +23,9 @@ expect 2 "Unknown option" "$program" --frobnicate
 expect 2 "one game" "$program" a.quorvel b.quorvel
 expect 1 "no graphical display" "$program"
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" 2>&1 | wc -l)" = 1 ] || { echo "FAIL: more than one line"; status=1; }
+# A display that cannot be reached is named in one line, with no advice to reinstall.
+expect 1 'cannot open the display ":4711" (DISPLAY)' env DISPLAY=:4711 "$program"
+[ "$(DISPLAY=:4711 "$program" 2>&1 | wc -l)" = 1 ] || { echo "FAIL: more than one line for an unreachable display"; status=1; }
+# Where the sheets are kept is where the README says.
+expect 0 "kept sheets: .*/Quorvel/Quorvel/autosave" env HOME=/nonexistent-home XDG_DATA_HOME= "$program" --data-paths
 exit $status

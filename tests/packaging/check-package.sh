@@ -14,7 +14,8 @@ contents=$(dpkg-deb --contents "$deb")
 status=0
 for path in ./usr/bin/quorvel ./usr/share/quorvel/dice.wav ./usr/share/applications/org.quorvel.Companion.desktop \
             ./usr/share/metainfo/org.quorvel.Companion.metainfo.xml ./usr/share/mime/packages/org.quorvel.Companion.xml \
-            ./usr/share/icons/hicolor/48x48/apps/org.quorvel.Companion.png; do
+            ./usr/share/icons/hicolor/48x48/apps/org.quorvel.Companion.png ./usr/share/doc/quorvel/copyright \
+            ./usr/share/doc/quorvel/LICENSE-LiberationSans.txt; do
   grep -q " $path\$" <<<"$contents" || { echo "the package lacks $path"; status=1; }
 done
 grep -q "/usr/local" <<<"$contents" && { echo "the package installs under /usr/local"; status=1; }
@@ -24,6 +25,11 @@ for library in libqt6widgets6 libqt6multimedia6 libqt6printsupport6; do
   grep -q "$library" <<<"$depends" || { echo "Depends does not name $library"; status=1; }
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || { echo "the package is not in section games"; status=1; }
+# The package and the metadata name the same licence.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quorvel/copyright | grep -q "^License: GPL-3.0-or-later" \
+  || { echo "the copyright file does not name GPL-3.0-or-later"; status=1; }
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/metainfo/org.quorvel.Companion.metainfo.xml \
+  | grep -q "<project_license>GPL-3.0-or-later</project_license>" || { echo "the metadata names another licence"; status=1; }
 
 dpkg -x "$deb" "$work/root"
 export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=offscreen

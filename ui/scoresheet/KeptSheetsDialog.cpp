@@ -90,8 +90,8 @@ void KeptSheetsDialog::fill()
     for (int row = 0; row < m_sheets.size(); ++row) {
         const KeptSheet &kept = m_sheets.at(row);
         const Summary summary = summaryOf(kept, shape);
-        const QString file =
-            kept.boundFile.isEmpty() ? tr("(not saved to a file)") : QDir::toNativeSeparators(kept.boundFile);
+        const QString file = kept.boundFile.isEmpty() ? tr("(not saved to a file)")
+                                                      : QDir::toNativeSeparators(kept.boundFile);
         const QStringList cells{summary.teams, summary.runs, QLocale().toString(kept.keptAt, QLocale::ShortFormat),
                                 file};
         for (int column = 0; column < cells.size(); ++column) {

@@ -69,8 +69,8 @@ SheetView::~SheetView() = default;
 
 SheetCell *SheetView::bind(Field &field)
 {
-    const std::optional<FieldPlacement> placement =
-        scoresheetFieldPlacement(field.column(), field.side(), field.index());
+    const std::optional<FieldPlacement> placement = scoresheetFieldPlacement(field.column(), field.side(),
+                                                                             field.index());
     const bool inLinescore = placement && placement->panel == FieldPlacement::Panel::Linescore;
     auto *cell = new SheetCell(field.text(), inLinescore ? m_frame1 : this);
     cell->setObjectName(field.objectName());

@@ -12,6 +12,7 @@
 #include "ui/Appearance.h"
 #include "ui/LauncherWindow.h"
 #include "ui/scoresheet/ScoresheetWindow.h"
+#include "ui/scoresheet/SheetView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,8 +80,8 @@ bool waitPainted(const PaintWatch &watch)
 bool showAndWait(QWidget &window)
 {
     PaintWatch watch;
-    auto *main = qobject_cast<QMainWindow *>(&window);
-    watch.watch(main ? main->centralWidget() : &window);
+    auto *client = window.findChild<QWidget *>(QStringLiteral("clientArea"));
+    watch.watch(client ? client : &window);
     window.show();
     QElapsedTimer waited;
     waited.start();
@@ -291,7 +292,7 @@ void BM_ResetFull(benchmark::State &state, bool painted)
     auto *mnuReset = window.findChild<QAction *>(QStringLiteral("mnuReset"));
     auto *runs = window.findChild<QLineEdit *>(QStringLiteral("txtRunsA"));
     PaintWatch watch;
-    watch.watch(window.centralWidget());
+    watch.watch(&window.view());
     for (auto _ : state) {
         state.PauseTiming();
         NineInnings().type(window.sheet());

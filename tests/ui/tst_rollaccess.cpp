@@ -163,6 +163,34 @@ private Q_SLOTS:
         QCOMPARE(m_ctx->prompter.questions.size(), 2);
     }
 
+    // Tab enters the history table once and leaves it for the commands under it, in the order
+    // they stand; the arrows move from roll to roll inside the table.
+    void keyboardThroughTheHistory()
+    {
+        auto roller = open<RollerWindow>();
+        m_ctx->soundSetting.setOn(false);
+        auto *roll = roller->findChild<QPushButton *>(QStringLiteral("cmdRoll"));
+        for (int i = 0; i < 3; ++i)
+            roll->click();
+        action(roller.get(), "mnuHistory")->trigger();
+        QTableWidget *table = roller->historyPanel().table();
+        table->setFocus();
+        table->setCurrentCell(0, 1);
+        QTest::keyClick(table, Qt::Key_Down);
+        QCOMPARE(table->currentRow(), 1);
+        QCOMPARE(QApplication::focusWidget(), table);
+        QStringList visited;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"cmdCopyRolls", "cmdCopyAllRolls", "cmdClearRolls"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), table);
+    }
+
     // Every visible control of both windows has a name a screen reader can say, unique in its window,
     // and the sheet's computed fields say so.
     void everyControlIsNamed()

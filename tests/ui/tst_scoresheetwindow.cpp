@@ -8,6 +8,7 @@
 #include "ui/scoresheet/ScoresheetLayout.h"
 #include "ui/scoresheet/ScoresheetWindow.h"
 #include "ui/scoresheet/SheetCell.h"
+#include "ui/scoresheet/SheetView.h"
 
 #include <QAction>
 #include <QLabel>
@@ -108,14 +109,14 @@ private Q_SLOTS:
     void opensAsDesigned()
     {
         QCOMPARE(shownTitle(m_window), QStringLiteral("Scoresheet"));
-        QCOMPARE(m_window->centralWidget()->size(), QSize(734, 711));
+        QCOMPARE(m_window->view().size(), QSize(734, 711));
         QVERIFY(isCentredOnScreen(m_window));
         QVERIFY(m_window->windowFlags() & Qt::WindowMaximizeButtonHint);
         QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
         QCOMPARE(QApplication::focusWidget(), find("txtTeamA"));
         QVERIFY(find("Frame2")->isVisible());
         // Frame2 lies in front of Frame1 and of "View Rolls" and covers them.
-        const QObjectList &order = m_window->centralWidget()->children();
+        const QObjectList &order = m_window->view().children();
         QVERIFY(order.indexOf(find("Frame2")) > order.indexOf(find("Frame1")));
         QVERIFY(order.indexOf(find("Frame2")) > order.indexOf(find("cmdViewRolls")));
         QVERIFY(find("Frame2")->geometry().contains(find("cmdViewRolls")->geometry()));
@@ -281,7 +282,7 @@ private Q_SLOTS:
         QCOMPARE(rowOf(7), edit("txtHitterA_5")->geometry().top());
         QCOMPARE(rowOf(5), edit("txtHitterA_6")->geometry().top());
         QCOMPARE(rowOf(6), edit("txtHitterA_7")->geometry().top());
-        QWidget *fifthRowCell = m_window->centralWidget()->childAt(edit("txtHitA_1")->geometry().center().x(),
+        QWidget *fifthRowCell = m_window->view().childAt(edit("txtHitA_1")->geometry().center().x(),
                                                                    edit("txtHitterA_5")->geometry().center().y());
         QCOMPARE(fifthRowCell->objectName(), QStringLiteral("txtHitA_7"));
         type(fifthRowCell->objectName(), "2");

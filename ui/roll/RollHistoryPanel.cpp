@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -44,6 +45,8 @@ RollHistoryPanel::RollHistoryPanel(RollHistory &history, Prompter &prompter, QWi
         headers << d.historyHeader();
     m_table->setHorizontalHeaderLabels(headers);
     m_table->verticalHeader()->hide();
+    // Tab enters the table once and leaves it; the arrows move inside it.
+    m_table->setTabKeyNavigation(false);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -55,10 +58,8 @@ RollHistoryPanel::RollHistoryPanel(RollHistory &history, Prompter &prompter, QWi
         m_table->setColumnWidth(1 + i, std::max(metrics.horizontalAdvance(headers.at(1 + i)),
                                                 metrics.horizontalAdvance(QStringLiteral("20")))
                                            + 12);
-    int width = m_table->frameWidth() * 2 + 20;
-    for (int c = 0; c < m_table->columnCount(); ++c)
-        width += m_table->columnWidth(c);
-    m_table->setMinimumWidth(width);
+    // Narrower than its columns, the table scrolls: the panel never pushes the window off the screen.
+    m_table->setMinimumWidth(leastWidth());
 
     auto *copy = new QAction(tr("Copy"), m_table);
     copy->setShortcut(QKeySequence::Copy);
@@ -82,6 +83,10 @@ RollHistoryPanel::RollHistoryPanel(RollHistory &history, Prompter &prompter, QWi
     column->addWidget(m_table);
     column->addLayout(buttons);
     setWidget(body);
+    // Tab goes in the order the controls stand: the table, then the commands under it.
+    setTabOrder(m_table, copySelectedButton);
+    setTabOrder(copySelectedButton, copyAllButton);
+    setTabOrder(copyAllButton, clearButton);
 
     connect(copySelectedButton, &QPushButton::clicked, this, &RollHistoryPanel::copySelected);
     connect(copyAllButton, &QPushButton::clicked, this, &RollHistoryPanel::copyAll);
@@ -89,6 +94,23 @@ RollHistoryPanel::RollHistoryPanel(RollHistory &history, Prompter &prompter, QWi
     connect(&m_history, &RollHistory::added, this, &RollHistoryPanel::showAdded);
     connect(&m_history, &RollHistory::reset, this, &RollHistoryPanel::showAll);
     showAll();
+}
+
+int RollHistoryPanel::fullWidth() const
+{
+    int width = m_table->frameWidth() * 2 + m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+    for (int c = 0; c < m_table->columnCount(); ++c)
+        width += m_table->columnWidth(c);
+    return width;
+}
+
+int RollHistoryPanel::leastWidth() const
+{
+    // The time and the first few dice.
+    int width = m_table->frameWidth() * 2 + m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < 4; ++c)
+        width += m_table->columnWidth(c);
+    return width;
 }
 
 void RollHistoryPanel::fillRow(int row)

@@ -18,6 +18,9 @@ public:
     RollHistoryPanel(RollHistory &history, Prompter &prompter, QWidget *parent);
 
     QTableWidget *table() const { return m_table; }
+    // The width that shows every column, and the least it may be narrowed to.
+    int fullWidth() const;
+    int leastWidth() const;
 
     void copySelected();
     void copyAll();
@@ -31,4 +34,5 @@ private:
     RollHistory &m_history;
     Prompter &m_prompter;
     QTableWidget *m_table;
+    QWidget *m_body;
 };

@@ -4,6 +4,7 @@
 #include "roll/RollSequencer.h"
 #include "services/RulesDocument.h"
 #include "ui/Appearance.h"
+#include "ui/ScreenFit.h"
 #include "ui/WindowContext.h"
 #include "ui/roll/FramePacer.h"
 #include "ui/roll/RollBinding.h"
@@ -11,8 +12,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 
 RollWindow::RollWindow(WindowContext &context, const QString &objectName, const QString &caption,
                        RollPanel::Variant variant, RollHistory *shared, QWidget *parent)
@@ -37,6 +40,14 @@ RollWindow::RollWindow(WindowContext &context, const QString &objectName, const 
 
     addDockWidget(Qt::RightDockWidgetArea, m_historyPanel);
     m_historyPanel->hide();
+    connect(m_historyPanel->toggleViewAction(), &QAction::triggered, this, [this](bool shown) {
+        if (shown)
+            placeHistory();
+    });
+    connect(m_historyPanel, &QDockWidget::visibilityChanged, this, [this] {
+        if (m_historyPanel->isHidden())
+            historyHidden();
+    });
 
     m_exit->setObjectName(QStringLiteral("mnuExit"));
     m_rules->setObjectName(QStringLiteral("mnuRules"));
@@ -105,6 +116,70 @@ void RollWindow::exitChosen()
 void RollWindow::openRules()
 {
     viewRules(this, m_context.documents, m_context.prompter, m_context.places.dataFolders);
+}
+
+void RollWindow::placeHistory()
+{
+    // Docked beside the window while the screen has room for both; where it has not, the
+    // window's own area is narrowed as far as it may be, and failing that the history
+    // stands in a window of its own.
+    constexpr int LeastOwnWidth = 300;
+    const int full = m_historyPanel->fullWidth();
+    const int least = m_historyPanel->leastWidth();
+    const int room = ScreenFit::room(this).width();
+    m_sizeBeforeHistory = size();
+    const int own = canNarrow() ? width() : (m_naturalSize.isValid() ? m_naturalSize.width() : width());
+    QWidget *body = m_historyPanel->widget();
+    int docked = 0;
+    // The splitter between the window's area and the panel takes a few pixels of its own.
+    const int splitter = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    if (own + splitter + full <= room)
+        docked = full;
+    else if (canNarrow() && room - splitter - least >= LeastOwnWidth)
+        docked = qMin(full, room - splitter - LeastOwnWidth);
+    if (docked > 0) {
+        body->setMinimumWidth(docked);
+        m_historyPanel->setFloating(false);
+        resize(qMin(own + splitter + docked, room), height());
+        resizeDocks({m_historyPanel}, {docked}, Qt::Horizontal);
+    } else {
+        body->setMinimumWidth(least);
+        m_historyPanel->setFloating(true);
+        const QRect available = ScreenFit::availableArea(this);
+        m_historyPanel->resize(qMin(full, available.width()), qMin(height(), available.height()));
+        m_historyPanel->move(available.right() - m_historyPanel->width() + 1, y());
+        ScreenFit::keepInside(m_historyPanel);
+    }
+    ScreenFit::keepInside(this);
+}
+
+void RollWindow::historyHidden()
+{
+    // The room the history took goes back to the window.
+    if (m_sizeBeforeHistory.isValid())
+        resize(m_sizeBeforeHistory.boundedTo(ScreenFit::room(this)));
+    ScreenFit::keepInside(this);
+}
+
+void RollWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous() && !m_naturalSize.isValid())
+        m_naturalSize = size();
+    m_awaitingFrame = !ScreenFit::frameKnown(this);
+}
+
+bool RollWindow::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    // Placed before the window manager drew its frame, the window is placed again once the
+    // frame is known: a frame thicker than guessed must not push it off the screen.
+    if (m_awaitingFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        && ScreenFit::frameKnown(this)) {
+        m_awaitingFrame = false;
+        ScreenFit::keepInside(this);
+    }
+    return handled;
 }
 
 void RollWindow::closeEvent(QCloseEvent *event)

@@ -61,12 +61,23 @@ protected:
 
     // File, Exit: closes the window; a window may ask first.
     virtual void exitChosen();
+    // Whether the window's own area may be narrowed (it scrolls) to make room for the
+    // roll history beside it.
+    virtual bool canNarrow() const { return false; }
+    // The window's size without the roll history.
+    void setNaturalSize(QSize size) { m_naturalSize = size; }
     // "View Rules": opens the rules document beside the program, or says why not.
     void openRules();
 
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Puts the roll history beside the window where the screen has room for both, else in
+    // a window of its own, always inside the screen.
+    void placeHistory();
+    void historyHidden();
     WindowContext &m_context;
     RollHistory *m_history;
     QWidget *m_rollArea;
@@ -76,4 +87,7 @@ private:
     FramePacer *m_pacer;
     QAction *m_exit;
     QAction *m_rules;
+    QSize m_naturalSize;
+    QSize m_sizeBeforeHistory; // where the window goes back to when the history goes
+    bool m_awaitingFrame = false; // shown, and the window manager's frame not yet known
 };

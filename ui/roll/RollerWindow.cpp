@@ -1,10 +1,12 @@
 #include "ui/roll/RollerWindow.h"
 
 #include "ui/Appearance.h"
+#include "ui/ScreenFit.h"
 #include "ui/WindowContext.h"
 
 #include <QLayout>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace {
 constexpr TwipRect ClientArea{0, 0, 5145, 5325};
@@ -22,7 +24,20 @@ RollerWindow::RollerWindow(WindowContext &context, QWidget *parent)
 
     // The menu bar and the fixed client area decide the window's size; nobody resizes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    panel().cmdRoll()->setFocus();
     adjustSize();
+    const QSize room = ScreenFit::room(this);
+    if (width() > room.width() || height() > room.height()) {
+        // A screen smaller than the roller (a large scale factor): the window takes the room
+        // there is, and the dice scroll inside it.
+        auto *scroll = new QScrollArea(this);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::NoFocus);
+        scroll->setWidget(takeCentralWidget());
+        setCentralWidget(scroll);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setFixedSize(size().boundedTo(room));
+    }
+    panel().cmdRoll()->setFocus();
     centreOnScreen(this);
+    ScreenFit::keepInside(this);
 }

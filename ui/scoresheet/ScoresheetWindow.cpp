@@ -7,6 +7,7 @@
 #include "services/Printer.h"
 #include "services/Prompter.h"
 #include "ui/Appearance.h"
+#include "ui/ScreenFit.h"
 #include "ui/WindowContext.h"
 #include "ui/scoresheet/GameKeeper.h"
 #include "ui/scoresheet/KeptSheetsDialog.h"
@@ -19,11 +20,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
-#include <QStyle>
 
 ScoresheetWindow::ScoresheetWindow(WindowContext &context, QWidget *parent)
     : RollWindow(context, QStringLiteral("frmScoresheet"), tr("Scoresheet"), RollPanel::Variant::Scoresheet, nullptr,
@@ -92,36 +91,21 @@ void ScoresheetWindow::buildMenus()
 
 void ScoresheetWindow::fitIntoScreen()
 {
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QSize wanted = sizeHint();
-    if (!screen) {
-        resize(wanted);
-        return;
-    }
-    const QRect available = screen->availableGeometry();
-    // The frame is known only once the window is shown: a title bar and borders of the
-    // usual size stand in for it.
-    const int border = 4;
-    const QMargins frame(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
-    const QSize room = available.size().shrunkBy(frame);
-    const QPoint inside = available.topLeft() + QPoint(frame.left(), frame.top());
-    if (wanted.width() <= room.width() && wanted.height() <= room.height()) {
-        resize(wanted);
-        centreOnScreen(this);
-        // Centred, the title bar must still be on the screen.
-        move(qMax(x(), inside.x()), qMax(y(), inside.y()));
-        return;
-    }
-    // A screen smaller than the sheet: the window takes the room there is, title bar and
-    // all inside the screen, and the sheet scrolls inside it.
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("sheetScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // The keyboard goes from field to field; the sheet scrolls to show the one it reaches.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    // A larger window only shows more of the white paper; the sheet stays at the top left.
     scroll->setWidgetResizable(true);
     scroll->setWidget(takeCentralWidget());
     setCentralWidget(scroll);
-    resize(wanted.boundedTo(room));
-    move(inside);
+    const QSize sheet = m_view->minimumSize();
+    const QSize natural(sheet.width(), sheet.height() + menuBar()->sizeHint().height());
+    setNaturalSize(natural);
+    resize(natural.boundedTo(ScreenFit::room(this)));
+    centreOnScreen(this);
+    ScreenFit::keepInside(this);
 }
 
 void ScoresheetWindow::showTitle()

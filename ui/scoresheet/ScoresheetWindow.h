@@ -37,6 +37,7 @@ public Q_SLOTS:
 
 protected:
     void exitChosen() override;
+    bool canNarrow() const override { return true; }
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -46,8 +47,8 @@ private:
     QAction *command(const char *objectName, const QString &text, Slot slot, const QList<QKeySequence> &keys = {});
     void buildMenus();
     void showTitle();
-    // Sizes and places the window inside the screen's available area; where the sheet
-    // does not fit, it scrolls inside the window.
+    // Sizes and places the window inside the screen's available area; where the window is
+    // smaller than the sheet (a small screen, the roll history beside it), the sheet scrolls.
     void fitIntoScreen();
 
     std::unique_ptr<Scoresheet> m_sheet;

@@ -6,11 +6,13 @@
 // reported in the context, since it pays for fonts and pictures made once.
 #include "BenchMain.h"
 #include "app/Navigator.h"
+#include "scoresheet/GameFile.h"
 #include "scoresheet/Scoresheet.h"
 #include "support/NineInnings.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
 #include "ui/LauncherWindow.h"
+#include "ui/scoresheet/GameKeeper.h"
 #include "ui/scoresheet/ScoresheetWindow.h"
 #include "ui/scoresheet/SheetView.h"
 
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -235,12 +238,20 @@ BENCHMARK(BM_RunsDigit)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchm
 // have been painted with their new text: what the user waits for on screen. Under the
 // roll panel (the window's first view) RUNS, NEED H+RBI and the pull counter show; with
 // the linescore shown, its R and inning cell as well.
-void BM_RunsDigitPainted(benchmark::State &state, bool linescore)
+// With longValues, two other cells hold a mebibyte of text each (a paste gone wrong): a
+// long value costs nothing to a keystroke elsewhere.
+void BM_RunsDigitPainted(benchmark::State &state, bool linescore, bool longValues)
 {
     TypingSetup setup;
     if (const std::string error = setup.open(); !error.empty()) {
         state.SkipWithError(error.c_str());
         return;
+    }
+    if (longValues) {
+        setup.window->sheet().field(ColumnId::Team, Side::Away).write(QString(1024 * 1024, u'x'));
+        setup.window->sheet().field(ColumnId::Hitter, Side::Away, 3).write(QString(1024 * 1024, u'y'));
+        setup.runs->setFocus();
+        QCoreApplication::processEvents();
     }
     if (linescore) {
         setup.window->findChild<QPushButton *>(QStringLiteral("cmdLinescore"))->click();
@@ -269,11 +280,15 @@ void BM_RunsDigitPainted(benchmark::State &state, bool linescore)
     }
     state.counters["controls"] = watched;
 }
-BENCHMARK_CAPTURE(BM_RunsDigitPainted, roll_panel, false)
+BENCHMARK_CAPTURE(BM_RunsDigitPainted, beside_long_values, false, true)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RunsDigitPainted, roll_panel, false, false)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_RunsDigitPainted, linescore, true)
+BENCHMARK_CAPTURE(BM_RunsDigitPainted, linescore, true, false)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMicrosecond);
@@ -317,6 +332,43 @@ BENCHMARK_CAPTURE(BM_ResetFull, painted, true)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
+
+// (d) A game file whose hitter's name is 300,000 characters long, opened into a window:
+// read, checked, put on the sheet and painted.
+void BM_OpenLongValueGame(benchmark::State &state)
+{
+    LiveContext services;
+    Scoresheet sheet;
+    NineInnings().type(sheet);
+    sheet.field(ColumnId::Hitter, Side::Home, 4).write(QString(300000, u'z'));
+    const QString path = services.dataFolder.filePath(QStringLiteral("long.quorvel"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(GameFile::serialize(GameSnapshot::capture(sheet), QStringLiteral("1.0.0"), services.clock.now()))
+               <= 0) {
+        state.SkipWithError("the game file could not be written");
+        return;
+    }
+    file.close();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<ScoresheetWindow>(services.context);
+        if (!showAndWait(*window)) {
+            state.SkipWithError("the scoresheet window was never painted");
+            return;
+        }
+        state.ResumeTiming();
+        if (!window->gameKeeper().openFile(path)) {
+            state.SkipWithError("the game was refused");
+            return;
+        }
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenLongValueGame)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // The very first scoresheet of the process, opened from the launcher: it builds the
 // shared fonts and pictures.

@@ -130,6 +130,12 @@ struct SheetColumn
     int element(Side side, int row) const;
     // The column's place from the left within its block (0 for the names column).
     int place() const;
+    // Whether the user types numbers into it: a count of the game.
+    bool holdsNumbers() const
+    {
+        return typed && record != Record::None && record != Record::Hitter && record != Record::Pitcher
+               && record != Record::Team;
+    }
 };
 
 const std::array<SheetColumn, ColumnCount> &sheetColumns();

@@ -11,10 +11,13 @@
 #include "ui/scoresheet/SheetView.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -283,7 +286,7 @@ private Q_SLOTS:
         QCOMPARE(rowOf(5), edit("txtHitterA_6")->geometry().top());
         QCOMPARE(rowOf(6), edit("txtHitterA_7")->geometry().top());
         QWidget *fifthRowCell = m_window->view().childAt(edit("txtHitA_1")->geometry().center().x(),
-                                                                   edit("txtHitterA_5")->geometry().center().y());
+                                                         edit("txtHitterA_5")->geometry().center().y());
         QCOMPARE(fifthRowCell->objectName(), QStringLiteral("txtHitA_7"));
         type(fifthRowCell->objectName(), "2");
         QCOMPARE(m_window->sheet().field("txtHitA", 7).text(), QStringLiteral("2"));
@@ -497,25 +500,180 @@ private Q_SLOTS:
         QVERIFY(!linescore.contains(QStringLiteral("cmdRoll")));
     }
 
-    // Enter in a field moves on to the next field in the Tab order, in the field that was typed into too.
-    void enterMovesOn()
+    // Enter walks across each row as on paper, skipping the computed "*", from the away
+    // batting rows to the away innings, the home batting rows and the home innings; Shift+Enter
+    // walks back. In the away H column it reaches the cell the user sees in the row.
+    void enterWalksAcrossRows()
     {
+        const auto enter = [](int times, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, modifiers);
+            return QApplication::focusWidget()->objectName();
+        };
         QLineEdit *team = edit("txtTeamA");
         QCOMPARE(QApplication::focusWidget(), team);
         QTest::keyClicks(team, "Cats");
-        QTest::keyClick(team, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), find("txtTeamH"));
+        QCOMPARE(enter(1), QStringLiteral("txtHitterA_1"));
         QCOMPARE(text("txtTeamA"), QStringLiteral("Cats"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget *byTab = QApplication::focusWidget();
-        QVERIFY(byTab != find("txtTeamH"));
-        find("txtTeamH")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(QApplication::focusWidget(), byTab);
-        // A read-only counter moves on as well.
+        QCOMPARE(enter(7), QStringLiteral("txtHitterA_2"));
+        edit("txtHitterA_5")->setFocus();
+        QCOMPARE(enter(1), QStringLiteral("txtHitA_7"));
+        // "value, Enter" across a row puts each value in its own column.
+        for (const char *value : {"2", "1", "1", "", "", "1"}) {
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(value));
+            enter(1);
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtHitterA_6"));
+        QCOMPARE(m_window->sheet().field("txtHitA", 7).text(), QStringLiteral("2"));
+        QCOMPARE(text("txtRBIA_5"), QStringLiteral("1"));
+        QCOMPARE(text("txtSBA_5"), QStringLiteral("1"));
+        edit("txtSBA_12")->setFocus();
+        QCOMPARE(enter(1), QStringLiteral("txtPitcherA_1"));
+        QCOMPARE(enter(6), QStringLiteral("txtPitcherA_2")); // R, ER, H, K, BB, and past the "*"
+        edit("txtBBA_14")->setFocus();
+        QCOMPARE(enter(1), QStringLiteral("txtTeamH"));
+        QCOMPARE(enter(1), QStringLiteral("txtHitterH_1"));
+        edit("txtBBH_14")->setFocus();
+        QCOMPARE(enter(1), QStringLiteral("txtTeamA"));
+        QCOMPARE(enter(1, Qt::ShiftModifier), QStringLiteral("txtBBH_14"));
+        QCOMPARE(enter(4, Qt::ShiftModifier), QStringLiteral("txtRH_14"));
+        // From the "*", Enter goes on to the next inning's pitcher; from a counter, as Tab does.
+        edit("txtPullA_3")->setFocus();
+        QCOMPARE(enter(1), QStringLiteral("txtPitcherA_4"));
         edit("txtNeedHRBIA")->setFocus();
+        QCOMPARE(enter(1), QStringLiteral("txtNeedHRBIH"));
+    }
+
+    // Up and Down move within a column as the user sees it, the away H column's swapped rows
+    // included; the "*" column is reached from itself only; at a block's edge nothing moves.
+    void arrowsMoveWithinAColumn()
+    {
+        const auto press = [](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            return QApplication::focusWidget()->objectName();
+        };
+        edit("txtHitA_4")->setFocus();
+        QCOMPARE(press(Qt::Key_Down), QStringLiteral("txtHitA_7"));
+        QCOMPARE(press(Qt::Key_Down), QStringLiteral("txtHitA_5"));
+        QCOMPARE(press(Qt::Key_Down), QStringLiteral("txtHitA_6"));
+        QCOMPARE(press(Qt::Key_Down), QStringLiteral("txtHitA_8"));
+        QCOMPARE(press(Qt::Key_Up), QStringLiteral("txtHitA_6"));
+        edit("txtHitterH_12")->setFocus();
+        QCOMPARE(press(Qt::Key_Down), QStringLiteral("txtHitterH_12"));
+        edit("txtPullH_2")->setFocus();
+        QCOMPARE(press(Qt::Key_Up), QStringLiteral("txtPullH_1"));
+        QCOMPARE(press(Qt::Key_Up), QStringLiteral("txtPullH_1"));
+        edit("txtBBH_1")->setFocus();
+        QCOMPARE(press(Qt::Key_Down), QStringLiteral("txtBBH_2"));
+    }
+
+    // A cell reached by Enter, an arrow or a first click has its whole value selected, so that
+    // typing replaces it; a second click places the caret.
+    void reachedCellsSelectTheirValue()
+    {
+        type("txtHitA_1", "12");
+        type("txtRBIA_1", "3");
+        edit("txtHitterA_1")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(QApplication::focusWidget() != find("txtNeedHRBIA"));
+        QTest::keyClicks(QApplication::focusWidget(), "4");
+        QCOMPARE(text("txtHitA_1"), QStringLiteral("4"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(edit("txtHitA_1")->selectedText(), QStringLiteral("4"));
+
+        QLineEdit *rbi = edit("txtRBIA_1");
+        QTest::mouseClick(rbi, Qt::LeftButton, Qt::NoModifier, QPoint(2, rbi->height() / 2));
+        QCOMPARE(QApplication::focusWidget(), rbi);
+        QCOMPARE(rbi->selectedText(), QStringLiteral("3"));
+        QTest::keyClicks(rbi, "5");
+        QCOMPARE(text("txtRBIA_1"), QStringLiteral("5"));
+        QTest::mouseClick(rbi, Qt::LeftButton, Qt::NoModifier, QPoint(rbi->width() - 2, rbi->height() / 2));
+        QVERIFY(!rbi->hasSelectedText());
+        QTest::keyClicks(rbi, "0");
+        QCOMPARE(text("txtRBIA_1"), QStringLiteral("50"));
+    }
+
+    // A number cell whose text the sheet counts otherwise than it reads is marked on screen
+    // with how it is counted, and the sheet counts as before; on paper there is no mark.
+    void oddValuesAreShown_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("runs");
+        QTest::newRow("plain") << "7"
+                               << ""
+                               << "7";
+        QTest::newRow("words after") << "3 singles"
+                                     << "Counted as 3."
+                                     << "3";
+        QTest::newRow("fraction") << "1.5"
+                                  << "Counted as 1.5; totals round it to a whole number."
+                                  << "2";
+        QTest::newRow("exponent") << "1e3"
+                                  << "Counted as 1000."
+                                  << "1000";
+        QTest::newRow("word") << "three"
+                              << "Counted as 0."
+                              << "0";
+        QTest::newRow("blanks between digits") << "1 2"
+                                               << "Counted as 12."
+                                               << "12";
+        QTest::newRow("a pasted roll") << "2026-05-01 20:31:05\t17 3"
+                                       << "Counted as 2026."
+                                       << "2026";
+    }
+    void oddValuesAreShown()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, tip);
+        QFETCH(QString, runs);
+        auto *cell = find<SheetCell>("txtRA_1");
+        cell->setFocus();
+        QApplication::clipboard()->setText(typed);
+        QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(cell->isMarked(), !tip.isEmpty());
+        QCOMPARE(cell->toolTip().section(u'\n', 0, 0), tip);
+        QCOMPARE(cell->accessibleDescription(), tip);
+        QCOMPARE(text("txtRunsA"), runs);
+        edit("txtTeamA")->setFocus();
+        // On screen the corner of a marked cell is orange; on paper it is what it always was.
+        const QImage screen = cell->grab().toImage();
+        const QColor corner = screen.pixelColor(screen.width() - 2, 1);
+        QCOMPARE(corner.red() > 200 && corner.blue() < 60, !tip.isEmpty());
+        QImage paper(cell->size(), QImage::Format_RGB32);
+        QPainter painter(&paper);
+        cell->paintCell(painter, paper.rect());
+        painter.end();
+        QCOMPARE(paper.pixelColor(paper.width() - 2, 1), QColor(Qt::white));
+        // Names are never counted, so never marked.
+        type("txtHitterA_1", "three");
+        QVERIFY(!find<SheetCell>("txtHitterA_1")->isMarked());
+    }
+
+    // A value of a megabyte in a cell costs no more to fit than a short one: the cell shows its
+    // start cut short, its tooltip the start of it, and typing elsewhere is not slowed.
+    void longValuesStayQuick()
+    {
+        const QString huge = QStringLiteral("Harbor Cats ") + QString(1024 * 1024, u'x');
+        QElapsedTimer timer;
+        timer.start();
+        const CellText fitted(huge, edit("txtTeamA")->font(), edit("txtTeamA")->size());
+        QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(!fitted.isWhole());
+        QVERIFY(fitted.shown().startsWith(QStringLiteral("Harbor Cats ")));
+        QVERIFY(fitted.shown().endsWith(QStringLiteral("...")));
+        QVERIFY(fitted.shown().size() < 200);
+
+        auto *team = find<SheetCell>("txtTeamA");
+        team->setFocus();
+        QApplication::clipboard()->setText(huge);
+        QTest::keyClick(team, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text("txtTeamA").size(), huge.size());
+        QVERIFY(team->toolTip().size() < 1000);
+        timer.restart();
+        type("txtRA_1", "1234");
+        QCOMPARE(text("txtRunsA"), QStringLiteral("1234"));
+        QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
     }
 
     // "View Linescore" and "View Rolls" switch the lower area; a reset does not change the view.

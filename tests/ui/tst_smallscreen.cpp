@@ -7,12 +7,12 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QTableWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTableWidget>
 #include <QtTest>
 
 // Runs on screens that a desktop, a laptop and a large scale factor give: the windows must
@@ -107,7 +107,6 @@ private Q_SLOTS:
         const QPoint bottom = scroll->widget()->mapTo(scroll->viewport(), QPoint(0, 710));
         QVERIFY(scroll->viewport()->rect().contains(QPoint(0, bottom.y())));
     }
-
 
     // The roll history opens beside the sheet or the dice where the screen has room, else in
     // a window of its own: either way every window stays inside the screen, frame and all, and

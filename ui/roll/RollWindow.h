@@ -88,6 +88,6 @@ private:
     QAction *m_exit;
     QAction *m_rules;
     QSize m_naturalSize;
-    QSize m_sizeBeforeHistory; // where the window goes back to when the history goes
+    QSize m_sizeBeforeHistory;    // where the window goes back to when the history goes
     bool m_awaitingFrame = false; // shown, and the window manager's frame not yet known
 };

@@ -20,23 +20,38 @@ CellText::CellText(const QString &text, const QFont &font, QSize cell)
     , m_font(inPixels(font))
 {
     const int room = cell.width() - 2 * SideMargin;
-    const auto fits = [&](const QString &candidate) {
-        return QFontMetrics(m_font).horizontalAdvance(candidate) <= room;
+    // However long the text, what a cell can show is its start: a few hundred characters at
+    // the very most. Measuring no more than that keeps a pasted essay as quick as a number.
+    const QString start = text.size() > MaxMeasured ? text.left(MaxMeasured) : text;
+    const bool cut = start.size() < text.size();
+    const auto fits = [&](QStringView candidate) {
+        return QFontMetrics(m_font).horizontalAdvance(candidate.toString()) <= room;
     };
-    if (fits(text))
+    if (!cut && fits(start))
         return;
     m_whole = false;
     while (m_font.pixelSize() > MinimumPixelSize) {
         m_font.setPixelSize(m_font.pixelSize() - 1);
-        if (fits(text))
+        if (!cut && fits(start))
             return;
     }
+    // The longest start that fits with "..." after it, found by halving.
     const QString dots = QStringLiteral("...");
-    qsizetype keep = text.size();
-    do {
-        --keep;
-        m_shown = text.left(keep) + dots;
-    } while (keep > 0 && !fits(m_shown));
+    qsizetype lowest = 0; // fits (the dots alone are shown, however narrow the cell)
+    qsizetype highest = start.size();
+    if (!cut && highest > 0)
+        --highest; // the whole text did not fit
+    while (lowest < highest) {
+        const qsizetype middle = (lowest + highest + 1) / 2;
+        if (fits(QStringView(start).left(middle).toString() + dots))
+            lowest = middle;
+        else
+            highest = middle - 1;
+    }
+    // Never half of a character made of two.
+    if (lowest > 0 && start.at(lowest - 1).isHighSurrogate())
+        --lowest;
+    m_shown = start.left(lowest) + dots;
 }
 
 void CellText::draw(QPainter &painter, const QRect &cell, Qt::Alignment alignment, const QColor &colour) const

@@ -17,6 +17,8 @@ public:
     static constexpr int MinimumPixelSize = 7;
     // A line edit keeps one pixel free on each side of its text.
     static constexpr int SideMargin = 1;
+    // No cell shows more characters than this of a text: the rest is never measured.
+    static constexpr qsizetype MaxMeasured = 1000;
 
     // Fits text into a cell of the given size, starting from the cell's own font.
     CellText(const QString &text, const QFont &font, QSize cell);

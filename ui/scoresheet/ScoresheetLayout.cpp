@@ -97,7 +97,6 @@ std::optional<FieldPlacement> scoresheetFieldPlacement(const SheetColumn &column
 }
 
 namespace {
-using A = Side;
 constexpr Side Away = Side::Away;
 constexpr Side Home = Side::Home;
 
@@ -174,6 +173,27 @@ std::vector<TabStop> tabOrder()
     return order;
 }
 } // namespace
+
+const std::vector<EntryStop> &scoresheetEntryOrder()
+{
+    static const std::vector<EntryStop> order = [] {
+        std::vector<EntryStop> stops;
+        for (Side side : Sides) {
+            stops.push_back({{C::Team, side, 0}, true});
+            const auto rows = [&](Block block, int count) {
+                for (int row = 1; row <= count; ++row)
+                    for (const SheetColumn &column : sheetColumns())
+                        if (column.block == block)
+                            stops.push_back(
+                                {{column.id, side, column.element(side, row)}, column.kind == Kind::Entered});
+            };
+            rows(Block::Batting, SheetColumn::BattingRows);
+            rows(Block::Innings, SheetColumn::InningRows);
+        }
+        return stops;
+    }();
+    return order;
+}
 
 const std::vector<TabStop> &scoresheetTabOrder()
 {

@@ -38,6 +38,17 @@ struct TabStop
 // "View Rolls" follow them.
 const std::vector<TabStop> &scoresheetTabOrder();
 
+// The fields in the order Enter walks them, across each row as on paper: the away team's
+// name and batting rows (hitter, H, RBI, 2B, 3B, HR, SB), the inning rows of the pitchers
+// facing it (pitcher, R, ER, H, K, BB, and the computed * that Enter passes over), then the
+// home team's the same way.
+struct EntryStop
+{
+    TabStop stop;
+    bool entered; // false: the pull counter, passed over
+};
+const std::vector<EntryStop> &scoresheetEntryOrder();
+
 namespace ScoresheetGeometry {
 constexpr TwipRect ClientArea{0, 0, 11010, 10665};
 constexpr TwipRect SheetPicture{0, -50, 10950, 7770};

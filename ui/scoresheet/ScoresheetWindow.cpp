@@ -17,6 +17,7 @@
 #include "ui/scoresheet/SheetView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -96,6 +97,10 @@ void ScoresheetWindow::fitIntoScreen()
     scroll->setFrameShape(QFrame::NoFrame);
     // The keyboard goes from field to field; the sheet scrolls to show the one it reaches.
     scroll->setFocusPolicy(Qt::NoFocus);
+    connect(qApp, &QApplication::focusChanged, scroll, [scroll](QWidget *, QWidget *now) {
+        if (now && scroll->widget()->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now);
+    });
     // A larger window only shows more of the white paper; the sheet stays at the top left.
     scroll->setWidgetResizable(true);
     scroll->setWidget(takeCentralWidget());

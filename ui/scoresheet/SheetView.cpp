@@ -49,8 +49,16 @@ SheetView::SheetView(Scoresheet &sheet, RollPanel &panel, QWidget *rollArea, QWi
     for (QPushButton *hidden : {m_cmdReset, m_cmdPrint, m_cmdRules})
         hidden->hide();
 
-    for (Field *field : m_sheet.fields())
-        m_cells.insert(field, bind(*field));
+    for (Field *field : m_sheet.fields()) {
+        SheetCell *cell = bind(*field);
+        m_cells.insert(field, cell);
+        m_fields.insert(cell, field);
+    }
+    const std::vector<EntryStop> &entryOrder = scoresheetEntryOrder();
+    for (qsizetype i = 0; i < qsizetype(entryOrder.size()); ++i) {
+        const TabStop &stop = entryOrder[std::size_t(i)].stop;
+        m_entryPlace.insert(cell(m_sheet.field(stop.column, stop.side, stop.index)), i);
+    }
     m_page = std::make_unique<ScoresheetPage>(*this, *m_frame1);
 
     m_frame2 = rollArea;
@@ -79,6 +87,8 @@ SheetCell *SheetView::bind(Field &field)
     if (field.entry() != Entry::Typed)
         cell->setAccessibleDescription(tr("Computed by the sheet; read only"));
     connect(cell, &SheetCell::enterPressed, this, [this, cell](bool back) { moveOn(cell, back); });
+    connect(cell, &SheetCell::arrowPressed, this, [this, cell](bool up) { moveVertically(cell, up); });
+    cell->setNumberCell(field.column().holdsNumbers());
 
     if (!placement) {
         // A column's hidden total: it has a control, but one that is never shown.
@@ -128,9 +138,42 @@ void SheetView::applyTabOrder(RollPanel &panel)
     next(m_cmdViewRolls);
 }
 
-void SheetView::moveOn(SheetCell *, bool back)
+void SheetView::reach(SheetCell *cell)
 {
-    focusNextPrevChild(!back);
+    // As Tab does: the whole value selected, so that typing replaces it.
+    cell->setFocus(Qt::TabFocusReason);
+    cell->selectAll();
+}
+
+void SheetView::moveOn(SheetCell *from, bool back)
+{
+    const auto place = m_entryPlace.constFind(from);
+    if (place == m_entryPlace.constEnd()) {
+        // A computed field: Enter goes on as Tab does.
+        focusNextPrevChild(!back);
+        return;
+    }
+    const std::vector<EntryStop> &order = scoresheetEntryOrder();
+    const qsizetype count = qsizetype(order.size());
+    qsizetype i = *place;
+    do {
+        i = (i + (back ? count - 1 : 1)) % count;
+    } while (!order[std::size_t(i)].entered);
+    const TabStop &stop = order[std::size_t(i)].stop;
+    reach(cell(m_sheet.field(stop.column, stop.side, stop.index)));
+}
+
+void SheetView::moveVertically(SheetCell *from, bool up)
+{
+    const Field *field = m_fields.value(from);
+    const SheetColumn &column = field->column();
+    const int rows = column.block == Block::Batting   ? SheetColumn::BattingRows
+                     : column.block == Block::Innings ? SheetColumn::InningRows
+                                                      : 0;
+    const int row = field->row() + (up ? -1 : 1);
+    if (row < 1 || row > rows)
+        return;
+    reach(cell(m_sheet.field(column.id, field->side(), column.element(field->side(), row))));
 }
 
 bool SheetView::showsLinescore() const

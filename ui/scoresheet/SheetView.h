@@ -46,11 +46,17 @@ private:
     SheetCell *bind(Field &field);
     void applyTabOrder(RollPanel &panel);
     void showLowerPanel(bool linescore);
+    // Enter: to the next field across the row; back, to the one before.
     void moveOn(SheetCell *from, bool back);
+    // Up and Down: to the cell above or below in the same column, as the user sees it.
+    void moveVertically(SheetCell *from, bool up);
+    void reach(SheetCell *cell);
 
     Scoresheet &m_sheet;
     RollPanel &m_panel;
     QHash<const Field *, SheetCell *> m_cells;
+    QHash<const SheetCell *, Field *> m_fields;
+    QHash<const SheetCell *, qsizetype> m_entryPlace; // in scoresheetEntryOrder()
     QWidget *m_frame1;
     QWidget *m_frame2;
     QPushButton *m_cmdViewRolls;

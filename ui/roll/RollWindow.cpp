@@ -59,7 +59,11 @@ RollWindow::RollWindow(WindowContext &context, const QString &objectName, const 
     connect(&sequencer, &RollSequencer::shuffleEnded, this, [this] { m_pacer->setActive(false); });
 }
 
-RollWindow::~RollWindow() = default;
+RollWindow::~RollWindow()
+{
+    // The panel is hidden while the window's children go; by then this is no RollWindow.
+    m_historyPanel->disconnect(this);
+}
 
 void RollWindow::makeClientArea(QWidget *client, QSize minimum)
 {
@@ -171,15 +175,15 @@ void RollWindow::showEvent(QShowEvent *event)
 
 bool RollWindow::event(QEvent *event)
 {
-    const bool handled = QMainWindow::event(event);
     // Placed before the window manager drew its frame, the window is placed again once the
-    // frame is known: a frame thicker than guessed must not push it off the screen.
+    // frame is known: a frame thicker than guessed must not push it off the screen. (Looked
+    // at before the event is handled: a deferred delete ends the window there.)
     if (m_awaitingFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize)
         && ScreenFit::frameKnown(this)) {
         m_awaitingFrame = false;
         ScreenFit::keepInside(this);
     }
-    return handled;
+    return QMainWindow::event(event);
 }
 
 void RollWindow::closeEvent(QCloseEvent *event)

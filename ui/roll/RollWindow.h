@@ -78,6 +78,9 @@ private:
     // a window of its own, always inside the screen.
     void placeHistory();
     void historyHidden();
+
+    // First: the children made below send the window events that read it.
+    bool m_awaitingFrame = false; // shown, and the window manager's frame not yet known
     WindowContext &m_context;
     RollHistory *m_history;
     QWidget *m_rollArea;
@@ -88,6 +91,5 @@ private:
     QAction *m_exit;
     QAction *m_rules;
     QSize m_naturalSize;
-    QSize m_sizeBeforeHistory;    // where the window goes back to when the history goes
-    bool m_awaitingFrame = false; // shown, and the window manager's frame not yet known
+    QSize m_sizeBeforeHistory; // where the window goes back to when the history goes
 };

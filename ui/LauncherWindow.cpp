@@ -51,15 +51,21 @@ LauncherWindow::LauncherWindow(QWidget *parent)
                                      QColor(), 8.25);
     QPushButton *exitButton = makeButton(this, QStringLiteral("cmdExit"), tr("Exit"), {2310, 3120, 2655, 495}, QColor(),
                                          8.25);
+    // The season book came later than the other three: it stands under them.
+    QPushButton *season = makeButton(this, QStringLiteral("cmdSeason"), tr("Quorvel Season Book"),
+                                     {2310, 3840, 2655, 495}, QColor(), 8.25);
+    season->setAccessibleDescription(tr("Standings and statistics of a folder of saved games"));
 
     setTabOrder(roller, helper);
     setTabOrder(helper, exitButton);
+    setTabOrder(exitButton, season);
     roller->setFocus();
     centreOnScreen(this);
 
     connect(roller, &QPushButton::clicked, this, &LauncherWindow::rollerRequested);
     connect(helper, &QPushButton::clicked, this, &LauncherWindow::scoresheetRequested);
     connect(exitButton, &QPushButton::clicked, this, &LauncherWindow::exitRequested);
+    connect(season, &QPushButton::clicked, this, &LauncherWindow::seasonRequested);
 }
 
 void LauncherWindow::closeEvent(QCloseEvent *event)

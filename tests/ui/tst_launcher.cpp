@@ -51,6 +51,10 @@ private Q_SLOTS:
         QCOMPARE(find<QPushButton>("cmdRoller")->geometry(), toPixels({2310, 1680, 2655, 495}));
         QCOMPARE(find<QPushButton>("cmdHelper")->geometry(), toPixels({2310, 2400, 2655, 495}));
         QCOMPARE(find<QPushButton>("cmdExit")->geometry(), toPixels({2310, 3120, 2655, 495}));
+        // The season book's button stands under the three, inside the window.
+        QCOMPARE(find<QPushButton>("cmdSeason")->text(), QStringLiteral("Quorvel Season Book"));
+        QVERIFY(find<QPushButton>("cmdSeason")->geometry().top() > find<QPushButton>("cmdExit")->geometry().bottom());
+        QVERIFY(m_window->rect().contains(find<QPushButton>("cmdSeason")->geometry()));
         // Everything is centred on the window's vertical centre line.
         for (const char *name : {"cmdRoller", "cmdHelper", "cmdExit", "Label1_0", "Label1_1"})
             QVERIFY(qAbs(find<QWidget>(name)->geometry().center().x() - 242) <= 1);
@@ -79,11 +83,11 @@ private Q_SLOTS:
         QCOMPARE(countRed("Label1_0"), 0);
     }
 
-    // The focus starts on "Quorvel Dice Roller" and Tab cycles the three buttons in order.
+    // The focus starts on "Quorvel Dice Roller" and Tab cycles the buttons in the order they stand.
     void focusAndTabOrder()
     {
         QCOMPARE(QApplication::focusWidget(), find<QWidget>("cmdRoller"));
-        const char *expected[] = {"cmdHelper", "cmdExit", "cmdRoller"};
+        const char *expected[] = {"cmdHelper", "cmdExit", "cmdSeason", "cmdRoller"};
         for (const char *name : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), find<QWidget>(name));

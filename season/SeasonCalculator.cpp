@@ -1,0 +1,479 @@
+#include "season/SeasonCalculator.h"
+
+#include "season/NameRules.h"
+#include "season/SeasonNames.h"
+
+#include <QMap>
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SeasonCalculator", text);
+}
+
+// What one team did in the final games of the kind counted, in game order.
+struct TeamTally
+{
+    StandingRow row;
+    QString results; // 'W', 'L', 'T' per final game
+};
+
+// Whether two rows of a table are in the order of team, then name, without regard to case.
+template <typename Row> bool byTeamThenName(const Row &a, const Row &b)
+{
+    const QString teamA = a.team.toCaseFolded(), teamB = b.team.toCaseFolded();
+    if (teamA != teamB)
+        return teamA < teamB;
+    const QString nameA = a.player.toCaseFolded(), nameB = b.player.toCaseFolded();
+    if (nameA != nameB)
+        return nameA < nameB;
+    return std::pair(a.team, a.player) < std::pair(b.team, b.player);
+}
+
+// The numbers SeasonNames gave one game's teams and players, in the order of its lines.
+struct GameIds
+{
+    std::array<int, 2> teams{-1, -1};         // by Side
+    std::array<std::vector<int>, 2> batters;  // by the half's batting lines; -1 without a name
+    std::array<std::vector<int>, 2> pitchers; // by the half's pitchers
+};
+
+// Adds one batting line (a row, a game) to a larger one.
+template<typename To, typename From>
+void addBatting(To &to, const From &from)
+{
+    to.hits += from.hits;
+    to.doubles += from.doubles;
+    to.triples += from.triples;
+    to.homeRuns += from.homeRuns;
+    to.rbi += from.rbi;
+    to.steals += from.steals;
+}
+
+class Calculation
+{
+public:
+    Calculation(const SeasonConfig &config, std::optional<GameType> type)
+        : m_names(config)
+        , m_type(type)
+    {
+        m_figures.seasonName = config.name;
+        m_figures.type = type;
+    }
+
+    SeasonFigures run(const SeasonCalculator::Games &games, const QString &configProblem)
+    {
+        if (!configProblem.isEmpty())
+            m_figures.checks.push_back({SeasonConfig::fileName(), {}, configProblem});
+        sortAndSift(games);
+        m_ids.reserve(m_counted.size());
+        for (const auto &game : m_counted)
+            m_ids.push_back(name(*game));
+        m_names.settle();
+        m_batting.resize(std::size_t(m_names.playerCount()));
+        m_figures.battingLog.reserve(m_counted.size() * 24);
+        m_figures.pitchingLog.reserve(m_counted.size() * 6);
+        m_figures.games.reserve(m_counted.size());
+        m_pitching.resize(std::size_t(m_names.playerCount()));
+        for (std::size_t i = 0; i < m_counted.size(); ++i)
+            countGame(m_counted[i], m_ids[i]);
+        standings();
+        suggestions();
+        finish();
+        return std::move(m_figures);
+    }
+
+private:
+    void check(const GameRecord &game, const QString &row, const QString &problem)
+    {
+        m_gameChecks.push_back({game.file, row, problem});
+    }
+
+    // Game order; refused files and copies of a game become checks and count no further.
+    void sortAndSift(const SeasonCalculator::Games &games)
+    {
+        SeasonCalculator::Games ordered;
+        for (const auto &game : games) {
+            if (game->refused())
+                m_refused.push_back({game->file, {}, game->refusal});
+            else
+                ordered.push_back(game);
+        }
+        std::sort(m_refused.begin(), m_refused.end(),
+                  [](const CheckRow &a, const CheckRow &b) { return a.file < b.file; });
+        std::sort(ordered.begin(), ordered.end(),
+                  [](const auto &a, const auto &b) { return GameRecord::inGameOrder(*a, *b); });
+        QHash<std::pair<quint64, quint64>, const GameRecord *> byFields;
+        QHash<QString, std::vector<const GameRecord *>> byTeamsAndDay;
+        for (const auto &game : ordered) {
+            const auto first = byFields.constFind(game->fingerprint);
+            if (first != byFields.constEnd()) {
+                check(*game, {}, tr("The same game as %1: counted once.").arg((*first)->file));
+                continue;
+            }
+            byFields.insert(game->fingerprint, game.get());
+            m_counted.push_back(game);
+        }
+        for (const auto &game : m_counted) {
+            if (!game->details.number)
+                continue;
+            const QString key = game->half(Side::Away).teamKey + u'\n' + game->half(Side::Home).teamKey + u'\n'
+                                + game->date.toString(Qt::ISODate) + u'\n' + QString::number(*game->details.number);
+            byTeamsAndDay[key].push_back(game.get());
+        }
+        for (const auto &same : std::as_const(byTeamsAndDay)) {
+            if (same.size() < 2)
+                continue;
+            for (const GameRecord *game : same)
+                for (const GameRecord *other : same)
+                    if (other != game)
+                        check(*game, {},
+                              tr("Another game has the same teams, date and number but other figures: %1. Both "
+                                 "count.")
+                                  .arg(other->file));
+        }
+    }
+
+    // Numbers the game's teams and players and counts their spellings.
+    GameIds name(const GameRecord &game)
+    {
+        GameIds ids;
+        for (Side side : Sides) {
+            const int team = m_names.team(game.half(side));
+            ids.teams[std::size_t(side)] = team;
+            m_names.countTeam(team, game.half(side).team);
+            if (team >= 0)
+                m_appeared.insert(team);
+        }
+        for (Side side : Sides) {
+            const HalfRecord &half = game.half(side);
+            const int batting = ids.teams[std::size_t(side)];
+            for (const BattingLine &line : half.batting) {
+                int player = -1;
+                if (!line.key.isEmpty()) {
+                    player = m_names.player(batting, line.key);
+                    m_names.countPlayer(player, line.name);
+                }
+                ids.batters[std::size_t(side)].push_back(player);
+            }
+            const int pitching = ids.teams[std::size_t(otherSide(side))];
+            for (const PitcherLine &line : half.pitchers) {
+                const int player = m_names.player(pitching, line.key);
+                m_names.countPlayer(player, line.name);
+                ids.pitchers[std::size_t(side)].push_back(player);
+            }
+        }
+        return ids;
+    }
+
+    bool counts(const GameRecord &game) const { return !m_type || game.type == *m_type; }
+
+    void countGame(const std::shared_ptr<const GameRecord> &shared, const GameIds &ids)
+    {
+        const GameRecord &game = *shared;
+        for (const RecordProblem &problem : game.problems)
+            check(game, problem.row, problem.problem);
+        const int away = ids.teams[std::size_t(Side::Away)];
+        const int home = ids.teams[std::size_t(Side::Home)];
+        bool standingsGame = true;
+        for (Side side : Sides) {
+            if (ids.teams[std::size_t(side)] < 0) {
+                check(game, {},
+                      tr("The %1 team has no name: the game is left out of the standings.").arg(sideWord(side)));
+                standingsGame = false;
+            }
+        }
+        if (standingsGame && away == home) {
+            check(game, {},
+                  tr("Both teams are called %1: the game is left out of the standings.").arg(m_names.teamName(away)));
+            standingsGame = false;
+        }
+        if (game.finalInferred && !game.final)
+            check(game, {}, tr("The game is not finished, as far as its sheet tells: not counted in the standings."));
+        if (!counts(game))
+            return;
+        if (standingsGame && game.final)
+            m_finalGames.push_back({&game, ids.teams});
+
+        GameRow row;
+        row.record = shared;
+        row.file = game.file;
+        row.date = game.date;
+        row.number = game.details.number;
+        row.type = game.type;
+        row.final = game.final;
+        row.away = m_names.teamName(away);
+        row.home = m_names.teamName(home);
+        row.awayRuns = game.half(Side::Away).runs;
+        row.homeRuns = game.half(Side::Home).runs;
+        row.awayHits = game.half(Side::Away).hits;
+        row.homeHits = game.half(Side::Home).hits;
+        row.awayInnings = game.half(Side::Away).pitchedRows;
+        row.homeInnings = game.half(Side::Home).pitchedRows;
+        row.result = game.result;
+        m_figures.games.push_back(row);
+
+        for (Side side : Sides) {
+            countBatting(game, ids, side);
+            countPitching(game, ids, side);
+        }
+        countDecisions(game, ids);
+    }
+
+    // side: the team at bat. A name in two rows of one game is one log row, one game.
+    void countBatting(const GameRecord &game, const GameIds &ids, Side side)
+    {
+        const HalfRecord &half = game.half(side);
+        const std::vector<int> &players = ids.batters[std::size_t(side)];
+        const std::size_t first = m_figures.battingLog.size();
+        m_logPlayers.clear();
+        for (std::size_t i = 0; i < half.batting.size(); ++i) {
+            const int player = players[i];
+            if (player < 0)
+                continue;
+            const std::size_t seen = std::size_t(std::find(m_logPlayers.begin(), m_logPlayers.end(), player)
+                                                 - m_logPlayers.begin());
+            if (seen == m_logPlayers.size()) {
+                m_logPlayers.push_back(player);
+                BattingLogRow &log = m_figures.battingLog.emplace_back();
+                log.file = game.file;
+                log.date = game.date;
+                log.team = m_names.teamName(ids.teams[std::size_t(side)]);
+                log.player = m_names.playerName(player);
+                log.opponent = m_names.teamName(ids.teams[std::size_t(otherSide(side))]);
+                log.home = side == Side::Home;
+            }
+            addBatting(m_figures.battingLog[first + seen], half.batting[i]);
+        }
+        for (std::size_t i = 0; i < m_logPlayers.size(); ++i) {
+            BattingRow &row = m_batting[std::size_t(m_logPlayers[i])];
+            ++row.games;
+            addBatting(row, m_figures.battingLog[first + i]);
+        }
+    }
+
+    // side: the team at bat; the pitchers are the other team's.
+    void countPitching(const GameRecord &game, const GameIds &ids, Side side)
+    {
+        const HalfRecord &half = game.half(side);
+        const bool complete = half.completeGame();
+        for (std::size_t i = 0; i < half.pitchers.size(); ++i) {
+            const PitcherLine &line = half.pitchers[i];
+            const int player = ids.pitchers[std::size_t(side)][i];
+            PitchingRow &row = m_pitching[std::size_t(player)];
+            ++row.games;
+            row.starts += line.started ? 1 : 0;
+            row.completeGames += complete ? 1 : 0;
+            row.shutouts += complete && half.runs == 0 ? 1 : 0;
+            row.innings += line.innings;
+            row.hits += line.hits;
+            row.runs += line.runs;
+            row.earned += line.earned;
+            row.walks += line.walks;
+            row.strikeouts += line.strikeouts;
+            PitchingLogRow log;
+            log.file = game.file;
+            log.date = game.date;
+            log.player = m_names.playerName(player);
+            log.team = m_names.teamName(ids.teams[std::size_t(otherSide(side))]);
+            log.opponent = m_names.teamName(ids.teams[std::size_t(side)]);
+            log.home = side == Side::Away;
+            log.started = line.started;
+            log.outs = 3 * line.innings;
+            log.hits = line.hits;
+            log.runs = line.runs;
+            log.earned = line.earned;
+            log.walks = line.walks;
+            log.strikeouts = line.strikeouts;
+            m_figures.pitchingLog.push_back(log);
+        }
+    }
+
+    // The win and the save go to a pitcher of the winning team, the loss to one of the
+    // losing team, found by name among that team's pitchers in that game.
+    void countDecisions(const GameRecord &game, const GameIds &ids)
+    {
+        const GameDetails &details = game.details;
+        if (details.win.trimmed().isEmpty() && details.loss.trimmed().isEmpty() && details.save.trimmed().isEmpty())
+            return;
+        if (game.result != GameResult::Away && game.result != GameResult::Home) {
+            check(game, {}, tr("The game has pitchers' decisions but no winner: they count for nobody."));
+            return;
+        }
+        const Side winner = game.result == GameResult::Away ? Side::Away : Side::Home;
+        const struct
+        {
+            const QString &name;
+            Side team;
+            int PitchingRow::*count;
+            const char *what;
+        } decisions[] = {
+            {details.win, winner, &PitchingRow::wins, QT_TRANSLATE_NOOP("SeasonCalculator", "win")},
+            {details.loss, otherSide(winner), &PitchingRow::losses, QT_TRANSLATE_NOOP("SeasonCalculator", "loss")},
+            {details.save, winner, &PitchingRow::saves, QT_TRANSLATE_NOOP("SeasonCalculator", "save")},
+        };
+        for (const auto &decision : decisions) {
+            const QString key = nameKey(decision.name);
+            if (key.isEmpty())
+                continue;
+            // A team's pitchers stand in the inning rows of the other team's half.
+            const std::vector<int> &pitchers = ids.pitchers[std::size_t(otherSide(decision.team))];
+            const int team = ids.teams[std::size_t(decision.team)];
+            const int wanted = m_names.player(team, key);
+            if (std::find(pitchers.begin(), pitchers.end(), wanted) == pitchers.end()) {
+                check(game, {},
+                      tr("The %1 goes to %2, who did not pitch for %3 in this game: it counts for nobody.")
+                          .arg(tr(decision.what), cleanName(decision.name), m_names.teamName(team)));
+                continue;
+            }
+            m_pitching[std::size_t(wanted)].*decision.count += 1;
+        }
+    }
+
+    void standings()
+    {
+        std::vector<TeamTally> tallies(std::size_t(m_names.teamCount()));
+        for (const auto &[game, teams] : m_finalGames) {
+            for (Side side : Sides) {
+                TeamTally &tally = tallies[std::size_t(teams[std::size_t(side)])];
+                StandingRow &row = tally.row;
+                ++row.games;
+                row.runsScored += game->half(side).runs;
+                row.runsAllowed += game->half(otherSide(side)).runs;
+                const bool won = game->result == (side == Side::Away ? GameResult::Away : GameResult::Home);
+                const bool tie = game->result == GameResult::Tie;
+                tally.results += tie ? u'T' : won ? u'W' : u'L';
+                if (tie)
+                    ++row.ties;
+                else if (won)
+                    ++(side == Side::Home ? row.homeWins : row.roadWins);
+                else
+                    ++(side == Side::Home ? row.homeLosses : row.roadLosses);
+            }
+        }
+        QMap<QString, std::vector<StandingRow>> divisions; // by name; the unnamed one is put last
+        for (int team = 0; team < m_names.teamCount(); ++team) {
+            TeamTally &tally = tallies[std::size_t(team)];
+            StandingRow &row = tally.row;
+            if (m_names.teamName(team).isEmpty() || (!m_appeared.contains(team) && !m_names.isListed(team)))
+                continue;
+            row.team = m_names.teamName(team);
+            row.division = m_names.divisionOf(team);
+            row.wins = row.homeWins + row.roadWins;
+            row.losses = row.homeLosses + row.roadLosses;
+            const int decided = row.wins + row.losses;
+            row.pct = decided ? double(row.wins) / decided : 0.0;
+            const QString &results = tally.results;
+            const QString lastTen = results.right(10);
+            row.lastTenWins = int(lastTen.count(u'W'));
+            row.lastTenLosses = int(lastTen.count(u'L'));
+            if (!results.isEmpty()) {
+                qsizetype length = 1;
+                while (length < results.size() && results.at(results.size() - 1 - length) == results.back())
+                    ++length;
+                row.streak = results.back() + QString::number(length);
+            }
+            const double scored = std::pow(double(row.runsScored), 1.83);
+            const double allowed = std::pow(double(row.runsAllowed), 1.83);
+            const double expected = row.runsScored + row.runsAllowed == 0 ? 0.5 : scored / (scored + allowed);
+            row.pythagoreanWins = int(std::round(decided * expected));
+            row.pythagoreanLosses = decided - row.pythagoreanWins;
+            divisions[row.division].push_back(row);
+        }
+        const auto add = [this](std::vector<StandingRow> &rows) {
+            // The games-behind reference: the best W - L among the teams with a final game.
+            const StandingRow *leader = nullptr;
+            for (const StandingRow &row : rows)
+                if (row.games > 0 && (!leader || row.wins - row.losses > leader->wins - leader->losses))
+                    leader = &row;
+            const int leadWins = leader ? leader->wins : 0;
+            const int leadLosses = leader ? leader->losses : 0;
+            for (StandingRow &row : rows)
+                row.gamesBehind = leader ? ((leadWins - row.wins) + (row.losses - leadLosses)) / 2.0 : 0.0;
+            std::sort(rows.begin(), rows.end(), [](const StandingRow &a, const StandingRow &b) {
+                if (a.pct != b.pct)
+                    return a.pct > b.pct;
+                if (a.wins != b.wins)
+                    return a.wins > b.wins;
+                return std::pair(a.team.toCaseFolded(), a.team) < std::pair(b.team.toCaseFolded(), b.team);
+            });
+            m_figures.standings.insert(m_figures.standings.end(), rows.begin(), rows.end());
+        };
+        for (auto it = divisions.begin(); it != divisions.end(); ++it)
+            if (!it.key().isEmpty())
+                add(*it);
+        if (divisions.contains(QString()))
+            add(divisions[QString()]);
+    }
+
+    void suggestions()
+    {
+        for (const MergeSuggestion &suggestion : m_names.similarNames()) {
+            m_figures.suggestions.push_back(suggestion);
+            m_figures.checks.push_back({{},
+                                        {},
+                                        tr("%1: \"%2\" and \"%3\" may be the same player.")
+                                            .arg(suggestion.team, suggestion.name, suggestion.other)});
+        }
+        m_figures.merged = m_names.mergedNames();
+    }
+
+    void finish()
+    {
+        m_figures.checks.insert(m_figures.checks.end(), m_refused.begin(), m_refused.end());
+        m_figures.checks.insert(m_figures.checks.end(), m_gameChecks.begin(), m_gameChecks.end());
+        for (int player = 0; player < m_names.playerCount(); ++player) {
+            const QString team = m_names.teamName(m_names.teamOf(player));
+            BattingRow &batting = m_batting[std::size_t(player)];
+            if (batting.games > 0) {
+                batting.player = m_names.playerName(player);
+                batting.team = team;
+                m_figures.batting.push_back(batting);
+            }
+            PitchingRow &pitching = m_pitching[std::size_t(player)];
+            if (pitching.games > 0) {
+                pitching.player = m_names.playerName(player);
+                pitching.team = team;
+                m_figures.pitching.push_back(pitching);
+            }
+        }
+        std::sort(m_figures.batting.begin(), m_figures.batting.end(), byTeamThenName<BattingRow>);
+        std::sort(m_figures.pitching.begin(), m_figures.pitching.end(), byTeamThenName<PitchingRow>);
+        for (int team = 0; team < m_names.teamCount(); ++team)
+            if (!m_names.teamName(team).isEmpty() && (m_appeared.contains(team) || m_names.isListed(team)))
+                m_figures.teams << m_names.teamName(team);
+        std::sort(m_figures.teams.begin(), m_figures.teams.end(), [](const QString &a, const QString &b) {
+            return std::pair(a.toCaseFolded(), a) < std::pair(b.toCaseFolded(), b);
+        });
+    }
+
+    SeasonNames m_names;
+    std::optional<GameType> m_type;
+    SeasonFigures m_figures;
+    std::vector<CheckRow> m_refused;
+    std::vector<CheckRow> m_gameChecks;                                          // in game order
+    SeasonCalculator::Games m_counted;                                           // in game order, copies left out
+    std::vector<GameIds> m_ids;                                                  // of m_counted
+    std::vector<std::pair<const GameRecord *, std::array<int, 2>>> m_finalGames; // of the kind counted, in order
+    QSet<int> m_appeared;                                                        // teams named in a counted game
+    std::vector<BattingRow> m_batting;                                           // by player
+    std::vector<int> m_logPlayers;       // the players of the half being counted
+    std::vector<PitchingRow> m_pitching; // by player
+};
+
+} // namespace
+
+SeasonFigures SeasonCalculator::compute(const Games &games, const SeasonConfig &config, const QString &configProblem,
+                                        std::optional<GameType> type)
+{
+    return Calculation(config, type).run(games, configProblem);
+}

@@ -255,6 +255,17 @@ GameRecord GameRecord::read(const OpenedGame &game, const QString &file)
         half.columns[what][row] = address->column;
         half.indexes[what][row] = address->index;
     }
+    // A copy of a file has the same details too; two sparse sheets alike in every field
+    // but played on other days are two games.
+    const GameDetails &details = game.details;
+    for (quint64 *hash : {&first, &second}) {
+        *hash = qHash((details.date.isValid() ? details.date : game.saved.date()).toJulianDay(), *hash);
+        *hash = qHash(details.number.value_or(0) * 8 + int(details.type.value_or(GameType::Regular)) * 2
+                          + (details.final ? 1 + int(*details.final) : 0),
+                      *hash);
+        for (const QString *text : {&details.win, &details.loss, &details.save, &details.notes})
+            *hash = qHash(*text, *hash);
+    }
     record.fingerprint = {first, second};
     for (Side side : Sides)
         HalfReader(texts[std::size_t(side)], side, record.halves[std::size_t(side)], record.problems).read();

@@ -84,7 +84,7 @@ struct GameRecord
     bool finalInferred = false; // no "final" in the details: decided from the sheet
     GameResult result = GameResult::None;
     std::array<HalfRecord, 2> halves;          // by Side: the away team at bat, then the home team
-    std::pair<quint64, quint64> fingerprint{}; // of every field's text: equal for copies of one file
+    std::pair<quint64, quint64> fingerprint{}; // of every field's text and the details: equal for copies
     std::vector<RecordProblem> problems;
 
     bool refused() const { return !refusal.isEmpty(); }

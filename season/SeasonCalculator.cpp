@@ -48,8 +48,7 @@ struct GameIds
 };
 
 // Adds one batting line (a row, a game) to a larger one.
-template<typename To, typename From>
-void addBatting(To &to, const From &from)
+template <typename To, typename From> void addBatting(To &to, const From &from)
 {
     to.hits += from.hits;
     to.doubles += from.doubles;
@@ -328,8 +327,8 @@ private:
             // A team's pitchers stand in the inning rows of the other team's half.
             const std::vector<int> &pitchers = ids.pitchers[std::size_t(otherSide(decision.team))];
             const int team = ids.teams[std::size_t(decision.team)];
-            const int wanted = m_names.player(team, key);
-            if (std::find(pitchers.begin(), pitchers.end(), wanted) == pitchers.end()) {
+            const int wanted = m_names.knownPlayer(team, key);
+            if (wanted < 0 || std::find(pitchers.begin(), pitchers.end(), wanted) == pitchers.end()) {
                 check(game, {},
                       tr("The %1 goes to %2, who did not pitch for %3 in this game: it counts for nobody.")
                           .arg(tr(decision.what), cleanName(decision.name), m_names.teamName(team)));

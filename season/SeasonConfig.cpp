@@ -208,14 +208,18 @@ void SeasonConfig::addPlayerAlias(const QString &team, const QString &variant, c
     if (entry == playerAliases.end())
         entry = playerAliases.insert(cleanName(team), {});
     QMap<QString, QString> &aliases = *entry;
+    // No chains: a canonical name that is itself a variant stands for its own canonical name.
+    const auto chained = variantEntry(aliases, canonical);
+    const QString target = chained != aliases.end() ? chained.value() : cleanName(canonical);
     const QString variantKey = nameKey(variant);
-    for (QString &target : aliases)
-        if (nameKey(target) == variantKey)
-            target = cleanName(canonical);
+    for (QString &known : aliases)
+        if (nameKey(known) == variantKey)
+            known = target;
     const auto known = variantEntry(aliases, variant);
     if (known != aliases.end())
         aliases.erase(known);
-    aliases.insert(cleanName(variant), cleanName(canonical));
+    if (variantKey != nameKey(target))
+        aliases.insert(cleanName(variant), target);
 }
 
 bool SeasonConfig::removePlayerAlias(const QString &team, const QString &variant)

@@ -91,6 +91,16 @@ int SeasonNames::player(int team, const QString &key)
     return id;
 }
 
+int SeasonNames::knownPlayer(int team, const QString &key) const
+{
+    if (team < 0)
+        team = int(m_teamIds.value(QString(), -1));
+    if (team < 0)
+        return -1;
+    const Team &owner = m_teams[std::size_t(team)];
+    return owner.players.value(owner.playerAliases.value(key, key), -1);
+}
+
 void SeasonNames::count(Named &named, const QString &spelling)
 {
     ++named.count;

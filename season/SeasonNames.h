@@ -23,6 +23,8 @@ public:
     int team(const HalfRecord &half);
     // The player a name key stands for on team (an alias resolved).
     int player(int team, const QString &key);
+    // The same without numbering a new player: -1 for a name no game gave the team.
+    int knownPlayer(int team, const QString &key) const;
     // Counts one appearance of a name as written; games come in game order.
     void countTeam(int team, const QString &spelling);
     void countPlayer(int player, const QString &spelling);

@@ -75,14 +75,6 @@ QStringList standingLine(const StandingRow &row)
             QStringLiteral("%1-%2").arg(row.pythagoreanWins).arg(row.pythagoreanLosses)};
 }
 
-template <typename Row> const Row *find(const std::vector<Row> &rows, const QString &player)
-{
-    for (const Row &row : rows)
-        if (row.player == player)
-            return &row;
-    return nullptr;
-}
-
 } // namespace
 
 class TestSeasonFigures : public QObject

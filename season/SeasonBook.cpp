@@ -131,6 +131,10 @@ void SeasonBook::watch(const SeasonState &state)
         m_watcher.removePaths(gone);
     if (!added.isEmpty())
         m_watcher.addPaths(added);
+    // A file saved into a new folder between its listing and its watch would be missed:
+    // one more look once the folder is watched.
+    if (!watched.isEmpty() && !added.isEmpty())
+        m_settle.start();
 }
 
 QString SeasonBook::editConfig(const std::function<void(SeasonConfig &)> &edit)

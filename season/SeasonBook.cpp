@@ -37,6 +37,7 @@ void SeasonBook::open(const QString &folder)
     m_folder = QFileInfo(folder).absoluteFilePath();
     m_state = SeasonState();
     m_state.folder = m_folder;
+    m_calculator = nullptr;
     const QStringList watched = m_watcher.directories();
     if (!watched.isEmpty())
         m_watcher.removePaths(watched);
@@ -75,14 +76,18 @@ void SeasonBook::start()
     m_again = false;
     const SeasonState previous = m_state;
     const std::optional<GameType> type = m_type;
-    m_reading.setFuture(QtConcurrent::run(&m_readers, [previous, type] {
-        Reading reading{SeasonState::update(previous), nullptr, type};
+    std::shared_ptr<SeasonCalculator> calculator = m_calculator;
+    m_reading.setFuture(QtConcurrent::run(&m_readers, [previous, type, calculator]() mutable {
+        Reading reading{SeasonState::update(previous), nullptr, type, nullptr};
         SeasonCalculator::Games games;
         games.reserve(std::size_t(reading.state.games.size()));
         for (const SeasonState::Entry &entry : std::as_const(reading.state.games))
             games.push_back(entry.record);
+        if (!calculator || calculator->config() != reading.state.config)
+            calculator = std::make_shared<SeasonCalculator>(reading.state.config);
         reading.figures = std::make_shared<const SeasonFigures>(
-            SeasonCalculator::compute(games, reading.state.config, reading.state.configProblem, type));
+            calculator->recompute(games, reading.state.configProblem, type));
+        reading.calculator = std::move(calculator);
         return reading;
     }));
 }
@@ -99,6 +104,7 @@ void SeasonBook::finished()
     const QString oldProblem = m_state.problem;
     m_state = reading.state;
     m_figures = reading.figures;
+    m_calculator = reading.calculator;
     watch(m_state);
     if (m_state.problem != oldProblem)
         emit problemChanged(m_state.problem);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "season/SeasonCalculator.h"
 #include "season/SeasonFigures.h"
 #include "season/SeasonReader.h"
 
@@ -71,6 +72,7 @@ private:
         SeasonState state;
         std::shared_ptr<const SeasonFigures> figures;
         std::optional<GameType> type;
+        std::shared_ptr<SeasonCalculator> calculator;
     };
 
     void start();
@@ -81,6 +83,7 @@ private:
     QString m_folder;
     std::optional<GameType> m_type = GameType::Regular;
     SeasonState m_state;
+    std::shared_ptr<SeasonCalculator> m_calculator; // used by one reading at a time
     std::shared_ptr<const SeasonFigures> m_figures;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;       // a save is several events: one read after the last

@@ -3,11 +3,9 @@
 #include "season/NameRules.h"
 #include "season/SeasonNames.h"
 
-#include <QMap>
-
 #include <QCoreApplication>
 #include <QHash>
-#include <QSet>
+#include <QMap>
 
 #include <algorithm>
 #include <climits>
@@ -27,16 +25,19 @@ struct TeamTally
     QString results; // 'W', 'L', 'T' per final game
 };
 
-// Whether two rows of a table are in the order of team, then name, without regard to case.
-template <typename Row> bool byTeamThenName(const Row &a, const Row &b)
+// Sorts rows by team, then name, without regard to case (then as written, for one order).
+template <typename Row> void sortByTeamThenName(std::vector<Row> &rows)
 {
-    const QString teamA = a.team.toCaseFolded(), teamB = b.team.toCaseFolded();
-    if (teamA != teamB)
-        return teamA < teamB;
-    const QString nameA = a.player.toCaseFolded(), nameB = b.player.toCaseFolded();
-    if (nameA != nameB)
-        return nameA < nameB;
-    return std::pair(a.team, a.player) < std::pair(b.team, b.player);
+    std::vector<std::pair<std::array<QString, 4>, std::size_t>> keys;
+    keys.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        keys.push_back({{rows[i].team.toCaseFolded(), rows[i].player.toCaseFolded(), rows[i].team, rows[i].player}, i});
+    std::sort(keys.begin(), keys.end());
+    std::vector<Row> sorted;
+    sorted.reserve(rows.size());
+    for (const auto &key : keys)
+        sorted.push_back(std::move(rows[key.second]));
+    rows = std::move(sorted);
 }
 
 // The numbers SeasonNames gave one game's teams and players, in the order of its lines.
@@ -58,11 +59,20 @@ template <typename To, typename From> void addBatting(To &to, const From &from)
     to.steals += from.steals;
 }
 
+// What the names of a game stand for, kept while the game is part of the season.
+struct KnownGame
+{
+    std::shared_ptr<const GameRecord> record; // keeps the key's address from being reused
+    std::shared_ptr<const GameIds> ids;
+};
+using KnownGames = QHash<const GameRecord *, KnownGame>;
+
 class Calculation
 {
 public:
-    Calculation(const SeasonConfig &config, std::optional<GameType> type)
-        : m_names(config)
+    Calculation(SeasonNames &names, KnownGames &known, const SeasonConfig &config, std::optional<GameType> type)
+        : m_names(names)
+        , m_known(known)
         , m_type(type)
     {
         m_figures.seasonName = config.name;
@@ -74,9 +84,22 @@ public:
         if (!configProblem.isEmpty())
             m_figures.checks.push_back({SeasonConfig::fileName(), {}, configProblem});
         sortAndSift(games);
+        // Only a game not met before has its names looked up; all are counted again, in game order.
+        KnownGames known;
+        known.reserve(qsizetype(m_counted.size()));
         m_ids.reserve(m_counted.size());
-        for (const auto &game : m_counted)
-            m_ids.push_back(name(*game));
+        for (const auto &game : m_counted) {
+            const auto found = m_known.constFind(game.get());
+            const std::shared_ptr<const GameIds> ids = found != m_known.constEnd()
+                                                           ? found->ids
+                                                           : std::make_shared<const GameIds>(name(*game));
+            known.insert(game.get(), {game, ids});
+            m_ids.push_back(ids);
+        }
+        m_known = std::move(known);
+        m_names.resetCounts();
+        for (std::size_t i = 0; i < m_counted.size(); ++i)
+            countSpellings(*m_counted[i], *m_ids[i]);
         m_names.settle();
         m_batting.resize(std::size_t(m_names.playerCount()));
         m_figures.battingLog.reserve(m_counted.size() * 24);
@@ -84,7 +107,7 @@ public:
         m_figures.games.reserve(m_counted.size());
         m_pitching.resize(std::size_t(m_names.playerCount()));
         for (std::size_t i = 0; i < m_counted.size(); ++i)
-            countGame(m_counted[i], m_ids[i]);
+            countGame(m_counted[i], *m_ids[i]);
         standings();
         suggestions();
         finish();
@@ -100,34 +123,45 @@ private:
     // Game order; refused files and copies of a game become checks and count no further.
     void sortAndSift(const SeasonCalculator::Games &games)
     {
-        SeasonCalculator::Games ordered;
+        struct Ordered
+        {
+            qint64 day;
+            int number;
+            const std::shared_ptr<const GameRecord> *game;
+        };
+        std::vector<Ordered> ordered;
+        ordered.reserve(games.size());
         for (const auto &game : games) {
             if (game->refused())
                 m_refused.push_back({game->file, {}, game->refusal});
             else
-                ordered.push_back(game);
+                ordered.push_back({game->date.toJulianDay(), game->details.number.value_or(0), &game});
         }
         std::sort(m_refused.begin(), m_refused.end(),
                   [](const CheckRow &a, const CheckRow &b) { return a.file < b.file; });
-        std::sort(ordered.begin(), ordered.end(),
-                  [](const auto &a, const auto &b) { return GameRecord::inGameOrder(*a, *b); });
+        std::sort(ordered.begin(), ordered.end(), [](const Ordered &a, const Ordered &b) {
+            if (a.day != b.day || a.number != b.number)
+                return a.day != b.day ? a.day < b.day : a.number < b.number;
+            return (*a.game)->file < (*b.game)->file;
+        });
         QHash<std::pair<quint64, quint64>, const GameRecord *> byFields;
-        QHash<QString, std::vector<const GameRecord *>> byTeamsAndDay;
-        for (const auto &game : ordered) {
-            const auto first = byFields.constFind(game->fingerprint);
+        using TeamsAndDay = std::pair<std::pair<QString, QString>, std::pair<qint64, int>>;
+        QHash<TeamsAndDay, std::vector<const GameRecord *>> byTeamsAndDay;
+        byFields.reserve(qsizetype(ordered.size()));
+        m_counted.reserve(ordered.size());
+        for (const Ordered &entry : ordered) {
+            const GameRecord &game = **entry.game;
+            const auto first = byFields.constFind(game.fingerprint);
             if (first != byFields.constEnd()) {
-                check(*game, {}, tr("The same game as %1: counted once.").arg((*first)->file));
+                check(game, {}, tr("The same game as %1: counted once.").arg((*first)->file));
                 continue;
             }
-            byFields.insert(game->fingerprint, game.get());
-            m_counted.push_back(game);
-        }
-        for (const auto &game : m_counted) {
-            if (!game->details.number)
-                continue;
-            const QString key = game->half(Side::Away).teamKey + u'\n' + game->half(Side::Home).teamKey + u'\n'
-                                + game->date.toString(Qt::ISODate) + u'\n' + QString::number(*game->details.number);
-            byTeamsAndDay[key].push_back(game.get());
+            byFields.insert(game.fingerprint, &game);
+            m_counted.push_back(*entry.game);
+            if (entry.number > 0)
+                byTeamsAndDay[{{game.half(Side::Away).teamKey, game.half(Side::Home).teamKey},
+                               {entry.day, entry.number}}]
+                    .push_back(&game);
         }
         for (const auto &same : std::as_const(byTeamsAndDay)) {
             if (same.size() < 2)
@@ -142,36 +176,38 @@ private:
         }
     }
 
-    // Numbers the game's teams and players and counts their spellings.
+    // Numbers the game's teams and players.
     GameIds name(const GameRecord &game)
     {
         GameIds ids;
-        for (Side side : Sides) {
-            const int team = m_names.team(game.half(side));
-            ids.teams[std::size_t(side)] = team;
-            m_names.countTeam(team, game.half(side).team);
-            if (team >= 0)
-                m_appeared.insert(team);
-        }
+        for (Side side : Sides)
+            ids.teams[std::size_t(side)] = m_names.team(game.half(side));
         for (Side side : Sides) {
             const HalfRecord &half = game.half(side);
             const int batting = ids.teams[std::size_t(side)];
-            for (const BattingLine &line : half.batting) {
-                int player = -1;
-                if (!line.key.isEmpty()) {
-                    player = m_names.player(batting, line.key);
-                    m_names.countPlayer(player, line.name);
-                }
-                ids.batters[std::size_t(side)].push_back(player);
-            }
+            for (const BattingLine &line : half.batting)
+                ids.batters[std::size_t(side)].push_back(line.key.isEmpty() ? -1 : m_names.player(batting, line.key));
             const int pitching = ids.teams[std::size_t(otherSide(side))];
-            for (const PitcherLine &line : half.pitchers) {
-                const int player = m_names.player(pitching, line.key);
-                m_names.countPlayer(player, line.name);
-                ids.pitchers[std::size_t(side)].push_back(player);
-            }
+            for (const PitcherLine &line : half.pitchers)
+                ids.pitchers[std::size_t(side)].push_back(m_names.player(pitching, line.key));
         }
         return ids;
+    }
+
+    // Counts how the game spells its teams and players.
+    void countSpellings(const GameRecord &game, const GameIds &ids)
+    {
+        for (Side side : Sides) {
+            const HalfRecord &half = game.half(side);
+            m_names.countTeam(ids.teams[std::size_t(side)], half.team);
+            const std::vector<int> &batters = ids.batters[std::size_t(side)];
+            for (std::size_t i = 0; i < half.batting.size(); ++i)
+                if (batters[i] >= 0)
+                    m_names.countPlayer(batters[i], half.batting[i].name);
+            const std::vector<int> &pitchers = ids.pitchers[std::size_t(side)];
+            for (std::size_t i = 0; i < half.pitchers.size(); ++i)
+                m_names.countPlayer(pitchers[i], half.pitchers[i].name);
+        }
     }
 
     bool counts(const GameRecord &game) const { return !m_type || game.type == *m_type; }
@@ -244,11 +280,10 @@ private:
             if (seen == m_logPlayers.size()) {
                 m_logPlayers.push_back(player);
                 BattingLogRow &log = m_figures.battingLog.emplace_back();
-                log.file = game.file;
-                log.date = game.date;
-                log.team = m_names.teamName(ids.teams[std::size_t(side)]);
-                log.player = m_names.playerName(player);
-                log.opponent = m_names.teamName(ids.teams[std::size_t(otherSide(side))]);
+                log.game = int(m_figures.games.size()) - 1;
+                log.team = ids.teams[std::size_t(side)];
+                log.player = player;
+                log.opponent = ids.teams[std::size_t(otherSide(side))];
                 log.home = side == Side::Home;
             }
             addBatting(m_figures.battingLog[first + seen], half.batting[i]);
@@ -280,11 +315,10 @@ private:
             row.walks += line.walks;
             row.strikeouts += line.strikeouts;
             PitchingLogRow log;
-            log.file = game.file;
-            log.date = game.date;
-            log.player = m_names.playerName(player);
-            log.team = m_names.teamName(ids.teams[std::size_t(otherSide(side))]);
-            log.opponent = m_names.teamName(ids.teams[std::size_t(side)]);
+            log.game = int(m_figures.games.size()) - 1;
+            log.player = player;
+            log.team = ids.teams[std::size_t(otherSide(side))];
+            log.opponent = ids.teams[std::size_t(side)];
             log.home = side == Side::Away;
             log.started = line.started;
             log.outs = 3 * line.innings;
@@ -363,7 +397,7 @@ private:
         for (int team = 0; team < m_names.teamCount(); ++team) {
             TeamTally &tally = tallies[std::size_t(team)];
             StandingRow &row = tally.row;
-            if (m_names.teamName(team).isEmpty() || (!m_appeared.contains(team) && !m_names.isListed(team)))
+            if (m_names.teamName(team).isEmpty() || (!m_names.isCounted(team) && !m_names.isListed(team)))
                 continue;
             row.team = m_names.teamName(team);
             row.division = m_names.divisionOf(team);
@@ -445,25 +479,31 @@ private:
                 m_figures.pitching.push_back(pitching);
             }
         }
-        std::sort(m_figures.batting.begin(), m_figures.batting.end(), byTeamThenName<BattingRow>);
-        std::sort(m_figures.pitching.begin(), m_figures.pitching.end(), byTeamThenName<PitchingRow>);
+        sortByTeamThenName(m_figures.batting);
+        sortByTeamThenName(m_figures.pitching);
+        m_figures.teamNames.reserve(std::size_t(m_names.teamCount()));
         for (int team = 0; team < m_names.teamCount(); ++team)
-            if (!m_names.teamName(team).isEmpty() && (m_appeared.contains(team) || m_names.isListed(team)))
+            m_figures.teamNames.push_back(m_names.teamName(team));
+        m_figures.playerNames.reserve(std::size_t(m_names.playerCount()));
+        for (int player = 0; player < m_names.playerCount(); ++player)
+            m_figures.playerNames.push_back(m_names.playerName(player));
+        for (int team = 0; team < m_names.teamCount(); ++team)
+            if (!m_names.teamName(team).isEmpty() && (m_names.isCounted(team) || m_names.isListed(team)))
                 m_figures.teams << m_names.teamName(team);
         std::sort(m_figures.teams.begin(), m_figures.teams.end(), [](const QString &a, const QString &b) {
             return std::pair(a.toCaseFolded(), a) < std::pair(b.toCaseFolded(), b);
         });
     }
 
-    SeasonNames m_names;
+    SeasonNames &m_names;
+    KnownGames &m_known;
     std::optional<GameType> m_type;
     SeasonFigures m_figures;
     std::vector<CheckRow> m_refused;
     std::vector<CheckRow> m_gameChecks;                                          // in game order
     SeasonCalculator::Games m_counted;                                           // in game order, copies left out
-    std::vector<GameIds> m_ids;                                                  // of m_counted
+    std::vector<std::shared_ptr<const GameIds>> m_ids;                           // of m_counted
     std::vector<std::pair<const GameRecord *, std::array<int, 2>>> m_finalGames; // of the kind counted, in order
-    QSet<int> m_appeared;                                                        // teams named in a counted game
     std::vector<BattingRow> m_batting;                                           // by player
     std::vector<int> m_logPlayers;       // the players of the half being counted
     std::vector<PitchingRow> m_pitching; // by player
@@ -471,8 +511,39 @@ private:
 
 } // namespace
 
+struct SeasonCalculator::Memory
+{
+    explicit Memory(const SeasonConfig &config)
+        : config(config)
+        , names(config)
+    {
+    }
+
+    SeasonConfig config;
+    SeasonNames names;
+    KnownGames known;
+};
+
+SeasonCalculator::SeasonCalculator(const SeasonConfig &config)
+    : m_memory(std::make_unique<Memory>(config))
+{
+}
+
+SeasonCalculator::~SeasonCalculator() = default;
+
+const SeasonConfig &SeasonCalculator::config() const
+{
+    return m_memory->config;
+}
+
+SeasonFigures SeasonCalculator::recompute(const Games &games, const QString &configProblem,
+                                          std::optional<GameType> type)
+{
+    return Calculation(m_memory->names, m_memory->known, m_memory->config, type).run(games, configProblem);
+}
+
 SeasonFigures SeasonCalculator::compute(const Games &games, const SeasonConfig &config, const QString &configProblem,
                                         std::optional<GameType> type)
 {
-    return Calculation(config, type).run(games, configProblem);
+    return SeasonCalculator(config).recompute(games, configProblem, type);
 }

@@ -45,6 +45,12 @@ QString date(const QDate &date)
     return date.toString(Qt::ISODate);
 }
 
+// A blank team has no number.
+QString teamName(const SeasonFigures &figures, int team)
+{
+    return team < 0 ? QString() : figures.teamNames[std::size_t(team)];
+}
+
 QString rate(qint64 num, qint64 innings)
 {
     return innings > 0 ? SeasonCsv::ratio(num, innings, 2) : QString();
@@ -120,8 +126,10 @@ QByteArray battingLog(const SeasonFigures &figures)
 {
     Table table("file,date,player,team,opponent,home,H,2B,3B,HR,RBI,SB");
     for (const BattingLogRow &row : figures.battingLog) {
-        table << row.file << date(row.date) << row.player << row.team << row.opponent << row.home << row.hits
-              << row.doubles << row.triples << row.homeRuns << row.rbi << row.steals;
+        const GameRow &game = figures.games[std::size_t(row.game)];
+        table << game.file << date(game.date) << figures.playerNames[std::size_t(row.player)]
+              << teamName(figures, row.team) << teamName(figures, row.opponent) << row.home << row.hits << row.doubles
+              << row.triples << row.homeRuns << row.rbi << row.steals;
         table.endRow();
     }
     return table.bytes();
@@ -131,8 +139,10 @@ QByteArray pitchingLog(const SeasonFigures &figures)
 {
     Table table("file,date,player,team,opponent,home,GS,IPouts,H,R,ER,BB,SO");
     for (const PitchingLogRow &row : figures.pitchingLog) {
-        table << row.file << date(row.date) << row.player << row.team << row.opponent << row.home << row.started
-              << row.outs << row.hits << row.runs << row.earned << row.walks << row.strikeouts;
+        const GameRow &game = figures.games[std::size_t(row.game)];
+        table << game.file << date(game.date) << figures.playerNames[std::size_t(row.player)]
+              << teamName(figures, row.team) << teamName(figures, row.opponent) << row.home << row.started << row.outs
+              << row.hits << row.runs << row.earned << row.walks << row.strikeouts;
         table.endRow();
     }
     return table.bytes();

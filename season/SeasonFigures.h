@@ -22,5 +22,7 @@ struct SeasonFigures
     std::vector<CheckRow> checks;            // season-wide first, then by game order
     std::vector<MergeSuggestion> suggestions;
     std::vector<MergedName> merged;
-    QStringList teams; // every team the season knows, as shown, sorted without regard to case
+    QStringList teams;                // every team the season knows, as shown, sorted without regard to case
+    std::vector<QString> teamNames;   // as shown, by the logs' team numbers
+    std::vector<QString> playerNames; // as shown, by the logs' player numbers
 };

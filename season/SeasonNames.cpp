@@ -31,8 +31,7 @@ SeasonNames::SeasonNames(const SeasonConfig &config)
                 continue;
             team.listed = true;
             team.division = division.key();
-            if (team.canonical.isEmpty())
-                team.spellings.push_back({cleanName(name), 0});
+            team.fallback = cleanName(name);
         }
     }
     for (auto byTeam = config.playerAliases.begin(); byTeam != config.playerAliases.end(); ++byTeam) {
@@ -133,7 +132,19 @@ void SeasonNames::settle(Named &named)
     // The first of the most frequent: the earliest game's on a tie.
     const auto best = std::max_element(named.spellings.begin(), named.spellings.end(),
                                        [](const Spelling &a, const Spelling &b) { return a.count < b.count; });
-    named.shown = best == named.spellings.end() ? named.key : best->text;
+    named.shown = best != named.spellings.end() ? best->text : named.fallback.isEmpty() ? named.key : named.fallback;
+}
+
+void SeasonNames::resetCounts()
+{
+    for (Team &team : m_teams) {
+        team.spellings.clear();
+        team.count = 0;
+    }
+    for (Player &player : m_players) {
+        player.spellings.clear();
+        player.count = 0;
+    }
 }
 
 void SeasonNames::settle()

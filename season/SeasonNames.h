@@ -30,6 +30,8 @@ public:
     void countPlayer(int player, const QString &spelling);
     // Settles every shown name; call once after the last count.
     void settle();
+    // Forgets every count (not the numbers given): for counting the games again.
+    void resetCounts();
 
     int teamCount() const { return int(m_teams.size()); }
     int playerCount() const { return int(m_players.size()); }
@@ -38,6 +40,8 @@ public:
     int teamOf(int player) const { return m_players[std::size_t(player)].team; }
     const QString &divisionOf(int team) const { return m_teams[std::size_t(team)].division; }
     bool isListed(int team) const { return m_teams[std::size_t(team)].listed; }
+    // Whether a counted game names the team.
+    bool isCounted(int team) const { return m_teams[std::size_t(team)].count > 0; }
 
     // Pairs of one team's players whose names are alike (NameRules' areSimilarNames).
     std::vector<MergeSuggestion> similarNames() const;
@@ -54,6 +58,7 @@ private:
     {
         QString key;
         QString canonical;               // as season.json writes it; empty when it does not
+        QString fallback;                // shown when no game names it (a team only a division lists)
         std::vector<Spelling> spellings; // in order of first appearance
         QString shown;
         int count = 0;

@@ -72,20 +72,21 @@ struct GameRow
     GameResult result = GameResult::None;
 };
 
+// A player's line of one game. The game is an index into SeasonFigures::games, the player
+// into SeasonFigures::playerNames, the teams into SeasonFigures::teamNames: a season has
+// tens of thousands of these.
 struct BattingLogRow
 {
-    QString file;
-    QDate date;
-    QString player, team, opponent;
+    int game = -1;
+    int player = -1, team = -1, opponent = -1;
     bool home = false;
     int hits = 0, doubles = 0, triples = 0, homeRuns = 0, rbi = 0, steals = 0;
 };
 
 struct PitchingLogRow
 {
-    QString file;
-    QDate date;
-    QString player, team, opponent;
+    int game = -1;
+    int player = -1, team = -1, opponent = -1;
     bool home = false;
     bool started = false;
     int outs = 0, hits = 0, runs = 0, earned = 0, walks = 0, strikeouts = 0;

@@ -2,6 +2,7 @@
 #include "SeasonRead.h"
 #include "season/SeasonCsv.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -111,6 +112,9 @@ private slots:
     void gameTypes();
     // The last ten and the streak look only at the latest final games.
     void lastTenAndStreak();
+    // A calculator that remembers earlier readings gives, after games change, are added and
+    // go, exactly the figures a fresh one gives.
+    void rememberingCalculatorAgrees();
     // Each kind of problem is listed with the file and the row where the user finds it,
     // and the rest of the game still counts.
     void problems_data();
@@ -271,6 +275,39 @@ void TestSeasonFigures::lastTenAndStreak()
     QCOMPARE(standingLine(figures.standings.at(0)).mid(7, 2), (QStringList{"8-1", "T1"}));
     QCOMPARE(standingLine(figures.standings.at(1)).mid(3, 6),
              (QStringList{"2-10-1", "0.167", "8.0", "2-10 0-0", "1-8", "T1"}));
+}
+
+void TestSeasonFigures::rememberingCalculatorAgrees()
+{
+    QTemporaryDir folder;
+    writeHandSeason(folder.path());
+    const auto gamesOf = [&] {
+        SeasonState start;
+        start.folder = folder.path();
+        const SeasonState state = SeasonState::update(start);
+        SeasonCalculator::Games games;
+        for (const SeasonState::Entry &entry : state.games)
+            games.push_back(entry.record);
+        return games;
+    };
+    SeasonCalculator remembering{SeasonConfig()};
+    const auto agree = [&](const SeasonCalculator::Games &games) {
+        for (std::optional<GameType> type : {std::optional<GameType>(GameType::Regular), std::optional<GameType>()})
+            QCOMPARE(SeasonCsv::files(remembering.recompute(games, {}, type)),
+                     SeasonCsv::files(SeasonCalculator::compute(games, SeasonConfig(), {}, type)));
+    };
+    SeasonCalculator::Games games = gamesOf();
+    agree(games);
+    // Zed is spelled "ZED" twice now: the most frequent spelling changes; Cats leave, Hawks come.
+    GameBuilder respelled(QStringLiteral("Owls"), QStringLiteral("Bats"), QDate(2024, 4, 1));
+    respelled.hitter(Home, 1, "ZED", 1).inning(Away, 1, "Reed", 1).quietInnings(Home, 1, 9, "Ace");
+    respelled.save(folder.path(), "04/g1.quorvel");
+    QVERIFY(QFile::remove(folder.filePath("04/g4.quorvel")));
+    GameBuilder("Hawks", "Owls", QDate(2024, 4, 6)).hitter(Away, 1, "Max", 2).save(folder.path(), "04/g7.quorvel");
+    games = gamesOf();
+    agree(games);
+    games.pop_back();
+    agree(games);
 }
 
 namespace {

@@ -251,8 +251,17 @@ OpenedGame GameFile::load(const QString &path, const Scoresheet &shape)
         refused.error = QStringLiteral("The file could not be read: %1.").arg(file.errorString());
         return refused;
     }
-    // One byte more than allowed is enough to know the file is too large.
-    const QByteArray bytes = file.read(MaxBytes + 1);
+    // One byte more than allowed is enough to know the file is too large. The file's size
+    // sizes the buffer (a season reads thousands of small files); one that grows while it is
+    // read is read on, up to that byte.
+    const qint64 expected = qBound<qint64>(0, file.size(), MaxBytes) + 1;
+    QByteArray bytes = file.read(expected);
+    while (bytes.size() >= expected && bytes.size() <= MaxBytes && file.error() == QFileDevice::NoError) {
+        const QByteArray more = file.read(qMin<qint64>(MaxBytes + 1 - bytes.size(), 64 * 1024));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (file.error() != QFileDevice::NoError) {
         OpenedGame refused;
         refused.error = QStringLiteral("The file could not be read: %1.").arg(file.errorString());

@@ -9,12 +9,14 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -87,16 +89,16 @@ void BM_SeasonColdRead(benchmark::State &state)
 }
 BENCHMARK(BM_SeasonColdRead)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
-// One game rewritten (as a save does), then the book asked to look again: time until its
-// new figures are ready, without the watcher's own wait.
-void BM_SeasonOneChangedGame(benchmark::State &state)
+// One game rewritten again and again (as a save does, alternating between two versions),
+// and the time from asking the book to look until its new figures are ready.
+void measureRewrites(benchmark::State &state, int game, const std::function<void(SeasonBook &, const QString &)> &look)
 {
     SeasonBook book;
     book.setWatching(false);
     book.open(folder());
     waitForFigures(book);
-    const QString changed = QDir(folder()).filePath(generator().fileName(100));
-    const QByteArray versions[] = {generator().gameFile(101), generator().gameFile(100)};
+    const QString changed = QDir(folder()).filePath(generator().fileName(game));
+    const QByteArray versions[] = {generator().gameFile(game + 1), generator().gameFile(game)};
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -107,7 +109,7 @@ void BM_SeasonOneChangedGame(benchmark::State &state)
             break;
         }
         state.ResumeTiming();
-        book.refresh();
+        look(book, changed);
         waitForFigures(book);
         if (book.filesReadLast() != 1) {
             state.SkipWithError("more than the changed game was read");
@@ -115,7 +117,21 @@ void BM_SeasonOneChangedGame(benchmark::State &state)
         }
     }
 }
+
+// The book told of the game's folder as the watcher tells it: without the watcher's own wait.
+void BM_SeasonOneChangedGame(benchmark::State &state)
+{
+    measureRewrites(state, 100,
+                    [](SeasonBook &book, const QString &file) { book.noteChange(QFileInfo(file).absolutePath()); });
+}
 BENCHMARK(BM_SeasonOneChangedGame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+// The whole folder looked at again (refresh): every file's stamp read, one file read.
+void BM_SeasonRefreshAfterOneChange(benchmark::State &state)
+{
+    measureRewrites(state, 200, [](SeasonBook &book, const QString &) { book.refresh(); });
+}
+BENCHMARK(BM_SeasonRefreshAfterOneChange)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
 } // namespace
 

@@ -23,7 +23,10 @@ SeasonBook::SeasonBook(QObject *parent)
     m_settle.setInterval(SettleMs);
     m_readers.setMaxThreadCount(1);
     connect(&m_settle, &QTimer::timeout, this, &SeasonBook::start);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString &folder) {
+        m_changedFolders.insert(folder);
+        m_settle.start();
+    });
     connect(&m_reading, &QFutureWatcherBase::finished, this, &SeasonBook::finished);
 }
 
@@ -37,6 +40,8 @@ void SeasonBook::open(const QString &folder)
     m_folder = QFileInfo(folder).absoluteFilePath();
     m_state = SeasonState();
     m_state.folder = m_folder;
+    m_lookAtAll = true;
+    m_changedFolders.clear();
     m_calculator = nullptr;
     const QStringList watched = m_watcher.directories();
     if (!watched.isEmpty())
@@ -46,6 +51,14 @@ void SeasonBook::open(const QString &folder)
 
 void SeasonBook::refresh()
 {
+    m_lookAtAll = true;
+    if (!m_folder.isEmpty())
+        start();
+}
+
+void SeasonBook::noteChange(const QString &folder)
+{
+    m_changedFolders.insert(QFileInfo(folder).absoluteFilePath());
     if (!m_folder.isEmpty())
         start();
 }
@@ -62,7 +75,8 @@ void SeasonBook::setGameType(std::optional<GameType> type)
     if (type == m_type)
         return;
     m_type = type;
-    refresh();
+    if (!m_folder.isEmpty())
+        start();
 }
 
 void SeasonBook::start()
@@ -77,8 +91,12 @@ void SeasonBook::start()
     const SeasonState previous = m_state;
     const std::optional<GameType> type = m_type;
     std::shared_ptr<SeasonCalculator> calculator = m_calculator;
-    m_reading.setFuture(QtConcurrent::run(&m_readers, [previous, type, calculator]() mutable {
-        Reading reading{SeasonState::update(previous), nullptr, type, nullptr};
+    const std::optional<QStringList> changed = m_lookAtAll ? std::nullopt
+                                                           : std::optional<QStringList>(m_changedFolders.values());
+    m_lookAtAll = false;
+    m_changedFolders.clear();
+    m_reading.setFuture(QtConcurrent::run(&m_readers, [previous, type, calculator, changed]() mutable {
+        Reading reading{SeasonState::update(previous, changed), nullptr, type, nullptr};
         SeasonCalculator::Games games;
         games.reserve(std::size_t(reading.state.games.size()));
         for (const SeasonState::Entry &entry : std::as_const(reading.state.games))
@@ -138,9 +156,12 @@ void SeasonBook::watch(const SeasonState &state)
     if (!added.isEmpty())
         m_watcher.addPaths(added);
     // A file saved into a new folder between its listing and its watch would be missed:
-    // one more look once the folder is watched.
-    if (!watched.isEmpty() && !added.isEmpty())
+    // one more look at the folder once it is watched.
+    if (!watched.isEmpty() && !added.isEmpty()) {
+        for (const QString &folder : std::as_const(added))
+            m_changedFolders.insert(folder);
         m_settle.start();
+    }
 }
 
 QString SeasonBook::editConfig(const std::function<void(SeasonConfig &)> &edit)

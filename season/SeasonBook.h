@@ -7,6 +7,7 @@
 #include <QFileSystemWatcher>
 #include <QFutureWatcher>
 #include <QObject>
+#include <QSet>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -34,8 +35,11 @@ public:
     // Reads folder and watches it from now on; figuresChanged follows when it is read.
     void open(const QString &folder);
     QString folder() const { return m_folder; }
-    // Looks at the folder again now, as the watcher does after each change in it.
+    // Looks at the whole folder again now (also at files rewritten in place, which no watcher sees).
     void refresh();
+    // Looks again at one folder of the season now, as the watcher does when it changes: a
+    // window that has just saved a game there can say so and spare the user the watcher's wait.
+    void noteChange(const QString &folder);
 
     // Whether changes on disk are followed by themselves (the default); without, only refresh() reads.
     void setWatching(bool watching);
@@ -90,6 +94,8 @@ private:
     QThreadPool m_readers; // one reading at a time, off the global pool that reads the files
     QFutureWatcher<Reading> m_reading;
     bool m_watching = true;
+    bool m_lookAtAll = true;        // at the next reading: every folder
+    QSet<QString> m_changedFolders; // at the next reading: these folders
     bool m_running = false;
     bool m_again = false;
 };

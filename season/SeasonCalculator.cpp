@@ -46,6 +46,7 @@ struct GameIds
     std::array<int, 2> teams{-1, -1};         // by Side
     std::array<std::vector<int>, 2> batters;  // by the half's batting lines; -1 without a name
     std::array<std::vector<int>, 2> pitchers; // by the half's pitchers
+    std::array<int, 3> decisions{};           // the win, loss and save: see Calculation::findDecisions
 };
 
 // Adds one batting line (a row, a game) to a larger one.
@@ -64,8 +65,13 @@ struct KnownGame
 {
     std::shared_ptr<const GameRecord> record; // keeps the key's address from being reused
     std::shared_ptr<const GameIds> ids;
+    quint64 reading; // the last reading that counted it
 };
-using KnownGames = QHash<const GameRecord *, KnownGame>;
+struct KnownGames
+{
+    QHash<const GameRecord *, KnownGame> games;
+    quint64 readings = 0;
+};
 
 class Calculation
 {
@@ -85,18 +91,17 @@ public:
             m_figures.checks.push_back({SeasonConfig::fileName(), {}, configProblem});
         sortAndSift(games);
         // Only a game not met before has its names looked up; all are counted again, in game order.
-        KnownGames known;
-        known.reserve(qsizetype(m_counted.size()));
+        const quint64 reading = ++m_known.readings;
         m_ids.reserve(m_counted.size());
         for (const auto &game : m_counted) {
-            const auto found = m_known.constFind(game.get());
-            const std::shared_ptr<const GameIds> ids = found != m_known.constEnd()
-                                                           ? found->ids
-                                                           : std::make_shared<const GameIds>(name(*game));
-            known.insert(game.get(), {game, ids});
-            m_ids.push_back(ids);
+            auto found = m_known.games.find(game.get());
+            if (found == m_known.games.end())
+                found = m_known.games.insert(game.get(), {game, std::make_shared<const GameIds>(name(*game)), 0});
+            found->reading = reading;
+            m_ids.push_back(found->ids);
         }
-        m_known = std::move(known);
+        // The games that are gone are forgotten.
+        m_known.games.removeIf([reading](const auto &entry) { return entry.value().reading != reading; });
         m_names.resetCounts();
         for (std::size_t i = 0; i < m_counted.size(); ++i)
             countSpellings(*m_counted[i], *m_ids[i]);
@@ -145,10 +150,11 @@ private:
             return (*a.game)->file < (*b.game)->file;
         });
         QHash<std::pair<quint64, quint64>, const GameRecord *> byFields;
-        using TeamsAndDay = std::pair<std::pair<QString, QString>, std::pair<qint64, int>>;
-        QHash<TeamsAndDay, std::vector<const GameRecord *>> byTeamsAndDay;
         byFields.reserve(qsizetype(ordered.size()));
         m_counted.reserve(ordered.size());
+        // Games with a number, by day, number and a hash of their teams: equal teams are looked
+        // for among the games alike in all three.
+        std::vector<std::pair<std::tuple<qint64, int, size_t>, const GameRecord *>> numbered;
         for (const Ordered &entry : ordered) {
             const GameRecord &game = **entry.game;
             const auto first = byFields.constFind(game.fingerprint);
@@ -158,21 +164,27 @@ private:
             }
             byFields.insert(game.fingerprint, &game);
             m_counted.push_back(*entry.game);
-            if (entry.number > 0)
-                byTeamsAndDay[{{game.half(Side::Away).teamKey, game.half(Side::Home).teamKey},
-                               {entry.day, entry.number}}]
-                    .push_back(&game);
+            if (entry.number > 0) {
+                const size_t teams = qHashMulti(0, game.half(Side::Away).teamKey, game.half(Side::Home).teamKey);
+                numbered.push_back({{entry.day, entry.number, teams}, &game});
+            }
         }
-        for (const auto &same : std::as_const(byTeamsAndDay)) {
-            if (same.size() < 2)
-                continue;
-            for (const GameRecord *game : same)
-                for (const GameRecord *other : same)
-                    if (other != game)
-                        check(*game, {},
+        std::sort(numbered.begin(), numbered.end());
+        const auto sameTeams = [](const GameRecord *a, const GameRecord *b) {
+            return a->half(Side::Away).teamKey == b->half(Side::Away).teamKey
+                   && a->half(Side::Home).teamKey == b->half(Side::Home).teamKey;
+        };
+        for (auto run = numbered.begin(); run != numbered.end();) {
+            const auto end = std::find_if(run, numbered.end(),
+                                          [&](const auto &entry) { return entry.first != run->first; });
+            for (auto a = run; a != end; ++a)
+                for (auto b = run; b != end; ++b)
+                    if (a != b && sameTeams(a->second, b->second))
+                        check(*a->second, {},
                               tr("Another game has the same teams, date and number but other figures: %1. Both "
                                  "count.")
-                                  .arg(other->file));
+                                  .arg(b->second->file));
+            run = end;
         }
     }
 
@@ -191,6 +203,7 @@ private:
             for (const PitcherLine &line : half.pitchers)
                 ids.pitchers[std::size_t(side)].push_back(m_names.player(pitching, line.key));
         }
+        ids.decisions = findDecisions(game, ids);
         return ids;
     }
 
@@ -333,42 +346,62 @@ private:
 
     // The win and the save go to a pitcher of the winning team, the loss to one of the
     // losing team, found by name among that team's pitchers in that game.
+    static constexpr int NoDecision = -1;
+    static constexpr int NoSuchPitcher = -2;
+    struct Decision
+    {
+        const QString &name;
+        Side team;
+        int PitchingRow::*count;
+        const char *what;
+    };
+    static std::array<Decision, 3> decisionsOf(const GameRecord &game)
+    {
+        const Side winner = game.result == GameResult::Home ? Side::Home : Side::Away;
+        const GameDetails &details = game.details;
+        return {{
+            {details.win, winner, &PitchingRow::wins, QT_TRANSLATE_NOOP("SeasonCalculator", "win")},
+            {details.loss, otherSide(winner), &PitchingRow::losses, QT_TRANSLATE_NOOP("SeasonCalculator", "loss")},
+            {details.save, winner, &PitchingRow::saves, QT_TRANSLATE_NOOP("SeasonCalculator", "save")},
+        }};
+    }
+
+    // The pitchers the decisions name, once per game: NoDecision, NoSuchPitcher or a player.
+    std::array<int, 3> findDecisions(const GameRecord &game, const GameIds &ids)
+    {
+        std::array<int, 3> found{NoDecision, NoDecision, NoDecision};
+        const std::array<Decision, 3> decisions = decisionsOf(game);
+        for (std::size_t i = 0; i < decisions.size(); ++i) {
+            const QString key = nameKey(decisions[i].name);
+            if (key.isEmpty())
+                continue;
+            // A team's pitchers stand in the inning rows of the other team's half.
+            const std::vector<int> &pitchers = ids.pitchers[std::size_t(otherSide(decisions[i].team))];
+            const int wanted = m_names.knownPlayer(ids.teams[std::size_t(decisions[i].team)], key);
+            const bool pitched = wanted >= 0 && std::find(pitchers.begin(), pitchers.end(), wanted) != pitchers.end();
+            found[i] = pitched ? wanted : NoSuchPitcher;
+        }
+        return found;
+    }
+
     void countDecisions(const GameRecord &game, const GameIds &ids)
     {
-        const GameDetails &details = game.details;
-        if (details.win.trimmed().isEmpty() && details.loss.trimmed().isEmpty() && details.save.trimmed().isEmpty())
+        if (std::all_of(ids.decisions.begin(), ids.decisions.end(), [](int id) { return id == NoDecision; }))
             return;
         if (game.result != GameResult::Away && game.result != GameResult::Home) {
             check(game, {}, tr("The game has pitchers' decisions but no winner: they count for nobody."));
             return;
         }
-        const Side winner = game.result == GameResult::Away ? Side::Away : Side::Home;
-        const struct
-        {
-            const QString &name;
-            Side team;
-            int PitchingRow::*count;
-            const char *what;
-        } decisions[] = {
-            {details.win, winner, &PitchingRow::wins, QT_TRANSLATE_NOOP("SeasonCalculator", "win")},
-            {details.loss, otherSide(winner), &PitchingRow::losses, QT_TRANSLATE_NOOP("SeasonCalculator", "loss")},
-            {details.save, winner, &PitchingRow::saves, QT_TRANSLATE_NOOP("SeasonCalculator", "save")},
-        };
-        for (const auto &decision : decisions) {
-            const QString key = nameKey(decision.name);
-            if (key.isEmpty())
-                continue;
-            // A team's pitchers stand in the inning rows of the other team's half.
-            const std::vector<int> &pitchers = ids.pitchers[std::size_t(otherSide(decision.team))];
-            const int team = ids.teams[std::size_t(decision.team)];
-            const int wanted = m_names.knownPlayer(team, key);
-            if (wanted < 0 || std::find(pitchers.begin(), pitchers.end(), wanted) == pitchers.end()) {
+        const std::array<Decision, 3> decisions = decisionsOf(game);
+        for (std::size_t i = 0; i < decisions.size(); ++i) {
+            const int pitcher = ids.decisions[i];
+            if (pitcher == NoSuchPitcher)
                 check(game, {},
                       tr("The %1 goes to %2, who did not pitch for %3 in this game: it counts for nobody.")
-                          .arg(tr(decision.what), cleanName(decision.name), m_names.teamName(team)));
-                continue;
-            }
-            m_pitching[std::size_t(wanted)].*decision.count += 1;
+                          .arg(tr(decisions[i].what), cleanName(decisions[i].name),
+                               m_names.teamName(ids.teams[std::size_t(decisions[i].team)])));
+            else if (pitcher >= 0)
+                m_pitching[std::size_t(pitcher)].*decisions[i].count += 1;
         }
     }
 

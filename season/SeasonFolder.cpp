@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QSet>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
 
@@ -18,6 +20,13 @@
 
 namespace {
 
+// What one folder holds: its game files and the folders under it.
+struct Found
+{
+    QList<SeasonFolder::Game> games;
+    QStringList folders;
+};
+
 #ifdef Q_OS_LINUX
 SeasonFolder::Stamp stampOf(const struct stat &status)
 {
@@ -26,12 +35,12 @@ SeasonFolder::Stamp stampOf(const struct stat &status)
 }
 
 // One folder's entries with one system call each, none of them followed if it is a link.
-void listFolder(const QString &path, int depth, QList<std::pair<QString, int>> &pending, SeasonFolder::Listing &listing,
-                qsizetype baseLength)
+Found listFolder(const QString &path, qsizetype baseLength)
 {
+    Found found;
     DIR *dir = ::opendir(QFile::encodeName(path).constData());
     if (!dir)
-        return;
+        return found;
     const int fd = ::dirfd(dir);
     while (const dirent *entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.')
@@ -40,14 +49,13 @@ void listFolder(const QString &path, int depth, QList<std::pair<QString, int>> &
         if (::fstatat(fd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
         const QString name = QFile::decodeName(entry->d_name);
-        if (S_ISDIR(status.st_mode)) {
-            if (depth < SeasonFolder::MaxDepth)
-                pending.append({path + u'/' + name, depth + 1});
-        } else if (S_ISREG(status.st_mode) && SeasonFolder::isGameFile(name)) {
-            listing.games.append({(path + u'/' + name).mid(baseLength + 1), stampOf(status)});
-        }
+        if (S_ISDIR(status.st_mode))
+            found.folders << path + u'/' + name;
+        else if (S_ISREG(status.st_mode) && SeasonFolder::isGameFile(name))
+            found.games.append({(path + u'/' + name).mid(baseLength + 1), stampOf(status)});
     }
     ::closedir(dir);
+    return found;
 }
 #else
 
@@ -57,9 +65,9 @@ SeasonFolder::Stamp stampOf(const QFileInfo &info)
             info.metadataChangeTime().toMSecsSinceEpoch() * 1'000'000};
 }
 
-void listFolder(const QString &path, int depth, QList<std::pair<QString, int>> &pending, SeasonFolder::Listing &listing,
-                qsizetype baseLength)
+Found listFolder(const QString &path, qsizetype baseLength)
 {
+    Found found;
     QDirIterator it(path, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden);
     while (it.hasNext()) {
         it.next();
@@ -67,13 +75,12 @@ void listFolder(const QString &path, int depth, QList<std::pair<QString, int>> &
         const QString name = info.fileName();
         if (name.startsWith(u'.') || info.isSymLink())
             continue;
-        if (info.isDir()) {
-            if (depth < SeasonFolder::MaxDepth)
-                pending.append({info.absoluteFilePath(), depth + 1});
-        } else if (info.isFile() && SeasonFolder::isGameFile(name)) {
-            listing.games.append({info.absoluteFilePath().mid(baseLength + 1), stampOf(info)});
-        }
+        if (info.isDir())
+            found.folders << info.absoluteFilePath();
+        else if (info.isFile() && SeasonFolder::isGameFile(name))
+            found.games.append({info.absoluteFilePath().mid(baseLength + 1), stampOf(info)});
     }
+    return found;
 }
 #endif
 
@@ -84,28 +91,111 @@ bool SeasonFolder::isGameFile(const QString &name)
     return !name.startsWith(u'.') && name.endsWith(GameFile::extension(), Qt::CaseInsensitive);
 }
 
-SeasonFolder::Listing SeasonFolder::list(const QString &folder)
+namespace {
+
+// The folder as the season names it: "" for the season's own, "April/week 1" below it.
+QString relativeFolder(const QString &base, const QString &folder)
 {
-    Listing listing;
+    return folder.size() == base.size() ? QString() : folder.mid(base.size() + 1);
+}
+
+int depthOf(const QString &base, const QString &folder)
+{
+    return folder.size() == base.size() ? 0 : int(relativeFolder(base, folder).count(u'/')) + 1;
+}
+
+// Lists the folders of one level and, down to the deepest allowed, every folder under them;
+// the folders of a level on every core. No link is followed, so no loop can be met.
+void listTrees(const QString &base, QStringList level, int depth, SeasonFolder::Listing &listing)
+{
+    for (; !level.isEmpty(); ++depth) {
+        listing.folders << level;
+        const QList<Found> found = QtConcurrent::blockingMapped(level, [&base](const QString &path) {
+            return listFolder(path, base.size());
+        });
+        level.clear();
+        for (const Found &folder : found) {
+            listing.games << folder.games;
+            if (depth < SeasonFolder::MaxDepth)
+                level << folder.folders;
+        }
+    }
+}
+
+// The season's folder, when it can be read, and its season.json.
+QString openSeason(const QString &folder, SeasonFolder::Listing &listing)
+{
     const QFileInfo root(folder);
     if (!root.isDir() || !QDir(folder).isReadable()) {
         listing.problem = QCoreApplication::translate("SeasonFolder", "The season folder %1 cannot be read.")
                               .arg(QDir::toNativeSeparators(folder));
-        return listing;
+        return {};
     }
     const QString base = root.absoluteFilePath();
     const QFileInfo config(QDir(base).filePath(SeasonConfig::fileName()));
     if (config.exists() || config.isSymLink())
         listing.config = {config.size(), config.lastModified().toMSecsSinceEpoch(),
                           config.metadataChangeTime().toMSecsSinceEpoch()};
+    return base;
+}
 
-    // Folder by folder, breadth first: no link is followed, so no loop can be met.
-    QList<std::pair<QString, int>> pending{{base, 0}};
-    while (!pending.isEmpty()) {
-        const auto [path, depth] = pending.takeFirst();
-        listing.folders << path;
-        listFolder(path, depth, pending, listing, base.size());
+} // namespace
+
+SeasonFolder::Listing SeasonFolder::list(const QString &folder)
+{
+    Listing listing;
+    const QString base = openSeason(folder, listing);
+    if (listing.problem.isEmpty())
+        listTrees(base, {base}, 0, listing);
+    return listing;
+}
+
+SeasonFolder::Listing SeasonFolder::listChanged(const QString &folder, const QStringList &known,
+                                                const QStringList &changed)
+{
+    Listing listing;
+    const QString base = openSeason(folder, listing);
+    if (!listing.problem.isEmpty())
+        return listing;
+    listing.replaced = QStringList();
+    const QSet<QString> knownSet(known.begin(), known.end());
+    QSet<QString> gone;
+    QStringList fresh;
+    for (const QString &path : QSet<QString>(changed.begin(), changed.end())) {
+        if (!knownSet.contains(path))
+            continue;
+        const QFileInfo info(path);
+        if (!info.isDir() || info.isSymLink()) {
+            gone << path;
+            continue;
+        }
+        const Found found = listFolder(path, base.size());
+        listing.games << found.games;
+        *listing.replaced << relativeFolder(base, path);
+        const QSet<QString> now(found.folders.begin(), found.folders.end());
+        if (depthOf(base, path) < MaxDepth)
+            for (const QString &sub : found.folders)
+                if (!knownSet.contains(sub))
+                    fresh << sub;
+        for (const QString &sub : known)
+            if (sub.size() > path.size() && sub.startsWith(path) && sub.at(path.size()) == u'/'
+                && sub.indexOf(u'/', path.size() + 1) < 0 && !now.contains(sub))
+                gone << sub;
     }
-    std::sort(listing.games.begin(), listing.games.end(), [](const Game &a, const Game &b) { return a.file < b.file; });
+    // A folder that is gone takes the folders under it along.
+    const auto isGone = [&gone](const QString &path) {
+        for (qsizetype cut = path.size(); cut > 0; cut = path.lastIndexOf(u'/', cut - 1))
+            if (gone.contains(path.left(cut)))
+                return true;
+        return false;
+    };
+    for (const QString &path : known) {
+        if (isGone(path))
+            *listing.replaced << relativeFolder(base, path);
+        else
+            listing.folders << path;
+    }
+    for (const QString &path : fresh)
+        listTrees(base, {path}, depthOf(base, path), listing);
     return listing;
 }

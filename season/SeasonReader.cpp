@@ -4,7 +4,9 @@
 #include "scoresheet/Scoresheet.h"
 
 #include <QDir>
+
 #include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
 
 std::shared_ptr<const GameRecord> SeasonState::readGame(const QString &folder, const QString &file)
 {
@@ -14,11 +16,14 @@ std::shared_ptr<const GameRecord> SeasonState::readGame(const QString &folder, c
     return std::make_shared<const GameRecord>(GameRecord::read(opened, file));
 }
 
-SeasonState SeasonState::update(const SeasonState &previous)
+SeasonState SeasonState::update(const SeasonState &previous, const std::optional<QStringList> &changedFolders)
 {
     SeasonState next;
     next.folder = previous.folder;
-    const SeasonFolder::Listing listing = SeasonFolder::list(previous.folder);
+    const bool whole = !changedFolders || !previous.problem.isEmpty() || previous.folders.isEmpty();
+    const SeasonFolder::Listing listing = whole ? SeasonFolder::list(previous.folder)
+                                                : SeasonFolder::listChanged(previous.folder, previous.folders,
+                                                                            *changedFolders);
     next.folders = listing.folders;
     next.problem = listing.problem;
     if (!listing.problem.isEmpty())
@@ -32,8 +37,19 @@ SeasonState SeasonState::update(const SeasonState &previous)
         next.configProblem = SeasonConfig::load(next.folder, next.config);
     }
 
+    if (listing.replaced) {
+        // What lay directly in a folder listed again is replaced by what lies there now.
+        const QStringList &replaced = *listing.replaced;
+        next.games = previous.games;
+        next.games.removeIf([&replaced](const auto &entry) {
+            const QStringView file = entry.key();
+            const QStringView folder = file.left(qMax<qsizetype>(0, file.lastIndexOf(u'/')));
+            return std::any_of(replaced.begin(), replaced.end(), [folder](const QString &r) { return r == folder; });
+        });
+    } else {
+        next.games.reserve(listing.games.size());
+    }
     QList<SeasonFolder::Game> toRead;
-    next.games.reserve(listing.games.size());
     for (const SeasonFolder::Game &game : listing.games) {
         const auto known = previous.games.constFind(game.file);
         if (known != previous.games.constEnd() && known->stamp == game.stamp)

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 // A season's folder as last read: every game file's record with the stamp it was read
 // at, and season.json. Reading it again reads only the files whose stamp changed, on
@@ -30,8 +31,10 @@ struct SeasonState
     QString problem;     // the folder could not be read: no games then
     int filesRead = 0;   // game files read by the last update
 
-    // The next state of the folder: previous with every change on disk since it was read.
-    static SeasonState update(const SeasonState &previous);
+    // The next state of the folder: previous with every change on disk since it was read;
+    // with changedFolders, only those folders (as the watcher names them) are looked at
+    // again, an empty list looking at nothing but season.json.
+    static SeasonState update(const SeasonState &previous, const std::optional<QStringList> &changedFolders = {});
     // One game file, read the way a season counts it.
     static std::shared_ptr<const GameRecord> readGame(const QString &folder, const QString &file);
 };

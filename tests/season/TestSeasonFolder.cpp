@@ -43,6 +43,9 @@ private slots:
     void hostileFolder();
     // A folder that is not there is one sentence and no games.
     void missingFolder();
+    // Looking again only at the folders the watcher names finds what a look at everything
+    // finds: files added, rewritten, moved and deleted, folders made and deleted with what is in them.
+    void changedFoldersOnly();
 };
 
 void TestSeasonFolder::hostileFolder()
@@ -117,6 +120,45 @@ void TestSeasonFolder::missingFolder()
     QVERIFY(state.problem.contains("cannot be read"));
     QVERIFY(state.games.isEmpty());
     QVERIFY(figures.games.empty() && figures.standings.empty());
+}
+
+void TestSeasonFolder::changedFoldersOnly()
+{
+    QTemporaryDir season;
+    const QString root = QFileInfo(season.path()).absoluteFilePath();
+    const auto save = [&](const QString &file, const char *team) { GameBuilder(team, "Bats").save(root, file); };
+    save("a.quorvel", "Owls");
+    save("may/b.quorvel", "Hawks");
+    save("may/week/c.quorvel", "Cats");
+    save("june/d.quorvel", "Rams");
+    SeasonState start;
+    start.folder = root;
+    const SeasonState before = SeasonState::update(start);
+    QCOMPARE(before.games.size(), 4);
+
+    save("may/e.quorvel", "Elks");                                             // added
+    save("a.quorvel", "Owls and more");                                        // rewritten
+    QVERIFY(QFile::rename(root + "/june/d.quorvel", root + "/may/d.quorvel")); // moved
+    QVERIFY(QDir(root + "/may/week").removeRecursively());                     // a folder deleted
+    save("june/new/deeper/f.quorvel", "Foxes");                                // folders made
+    // The deleted folder is named only by the folder that held it.
+    const QStringList changed = {root, root + "/may", root + "/june"};
+    const SeasonState partly = SeasonState::update(before, changed);
+    const SeasonState wholly = SeasonState::update(before);
+    QStringList files = partly.games.keys();
+    files.sort();
+    QCOMPARE(files, (QStringList{"a.quorvel", "june/new/deeper/f.quorvel", "may/b.quorvel", "may/d.quorvel",
+                                 "may/e.quorvel"}));
+    QStringList all = wholly.games.keys();
+    all.sort();
+    QCOMPARE(files, all);
+    for (const QString &file : files)
+        QVERIFY2(partly.games.value(file).stamp == wholly.games.value(file).stamp, qPrintable(file));
+    QStringList folders = partly.folders, allFolders = wholly.folders;
+    folders.sort();
+    allFolders.sort();
+    QCOMPARE(folders, allFolders);
+    QCOMPARE(partly.filesRead, 4); // a, d where it is now, e, f; b was not read again
 }
 
 QTEST_GUILESS_MAIN(TestSeasonFolder)

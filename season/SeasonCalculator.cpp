@@ -120,9 +120,11 @@ public:
     }
 
 private:
+    // A game's problem, listed with the games of the kind counted.
     void check(const GameRecord &game, const QString &row, const QString &problem)
     {
-        m_gameChecks.push_back({game.file, row, problem});
+        if (counts(game))
+            m_gameChecks.push_back({game.file, row, problem});
     }
 
     // Game order; refused files and copies of a game become checks and count no further.

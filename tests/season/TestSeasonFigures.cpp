@@ -108,7 +108,8 @@ private slots:
     void games();
     // Each problem of the hand-made season is listed with its file.
     void checks();
-    // Another kind of game counts only its own games; "all" counts every kind.
+    // Another kind of game counts only its own games, and lists only their problems; "all"
+    // counts every kind.
     void gameTypes();
     // The last ten and the streak look only at the latest final games.
     void lastTenAndStreak();
@@ -252,6 +253,9 @@ void TestSeasonFigures::gameTypes()
     QCOMPARE(exhibition.standings.at(0).team, "Bats");
     QCOMPARE(exhibition.standings.at(0).wins, 1);
     QCOMPARE(findPlayer(exhibition.batting, "Zed")->hits, 3);
+    // The problems of the other kinds' games are theirs.
+    QVERIFY(std::none_of(exhibition.checks.begin(), exhibition.checks.end(),
+                         [](const CheckRow &row) { return row.file.startsWith("04/"); }));
     const SeasonFigures all = readSeason(m_folder.path(), std::nullopt);
     QCOMPARE(all.games.size(), 5u);
     QCOMPARE(findPlayer(all.batting, "Zed")->hits, 6);

@@ -450,9 +450,10 @@ private:
                     ++length;
                 row.streak = results.back() + QString::number(length);
             }
-            const double scored = std::pow(double(row.runsScored), 1.83);
-            const double allowed = std::pow(double(row.runsAllowed), 1.83);
-            const double expected = row.runsScored + row.runsAllowed == 0 ? 0.5 : scored / (scored + allowed);
+            // A sheet may hold negative runs; they count as written, but no power of one is a share.
+            const double scored = std::pow(double(std::max<qint64>(row.runsScored, 0)), 1.83);
+            const double allowed = std::pow(double(std::max<qint64>(row.runsAllowed, 0)), 1.83);
+            const double expected = scored + allowed == 0 ? 0.5 : scored / (scored + allowed);
             row.pythagoreanWins = int(std::round(decided * expected));
             row.pythagoreanLosses = decided - row.pythagoreanWins;
             divisions[row.division].push_back(row);

@@ -113,6 +113,8 @@ private slots:
     void gameTypes();
     // The last ten and the streak look only at the latest final games.
     void lastTenAndStreak();
+    // Negative runs count as written and leave the Pythagorean record a record.
+    void negativeRuns();
     // A calculator that remembers earlier readings gives, after games change, are added and
     // go, exactly the figures a fresh one gives.
     void rememberingCalculatorAgrees();
@@ -279,6 +281,19 @@ void TestSeasonFigures::lastTenAndStreak()
     QCOMPARE(standingLine(figures.standings.at(0)).mid(7, 2), (QStringList{"8-1", "T1"}));
     QCOMPARE(standingLine(figures.standings.at(1)).mid(3, 6),
              (QStringList{"2-10-1", "0.167", "8.0", "2-10 0-0", "1-8", "T1"}));
+}
+
+void TestSeasonFigures::negativeRuns()
+{
+    QTemporaryDir folder;
+    GameBuilder game(QStringLiteral("Owls"), QStringLiteral("Bats"));
+    game.inning(Away, 1, "Reed", -3).quietInnings(Away, 2, 9).quietInnings(Home, 1, 9, "Ace");
+    game.final(true).save(folder.path(), "a.quorvel");
+    const SeasonFigures figures = readSeason(folder.path());
+    QCOMPARE(figures.standings.size(), 2u);
+    QCOMPARE(figures.standings.at(0).team, "Bats");
+    QCOMPARE(standingLine(figures.standings.at(1)).mid(9), (QStringList{"-3-0 -3", "1-0"}));
+    QCOMPARE(standingLine(figures.standings.at(0)).mid(9), (QStringList{"0--3 3", "1-0"}));
 }
 
 void TestSeasonFigures::rememberingCalculatorAgrees()

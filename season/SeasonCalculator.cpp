@@ -60,7 +60,7 @@ template <typename To, typename From> void addBatting(To &to, const From &from)
     to.steals += from.steals;
 }
 
-// What the names of a game stand for, kept while the game is part of the season.
+// What the names of a game stand for, kept while the game belongs to the season.
 struct KnownGame
 {
     std::shared_ptr<const GameRecord> record; // keeps the key's address from being reused

@@ -292,14 +292,3 @@ GameRecord GameRecord::refusedFile(const QString &file, const QString &refusal)
     record.refusal = refusal;
     return record;
 }
-
-bool GameRecord::inGameOrder(const GameRecord &a, const GameRecord &b)
-{
-    if (a.date != b.date)
-        return a.date < b.date;
-    const int numberA = a.details.number.value_or(0);
-    const int numberB = b.details.number.value_or(0);
-    if (numberA != numberB)
-        return numberA < numberB;
-    return a.file < b.file;
-}

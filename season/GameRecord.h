@@ -93,6 +93,4 @@ struct GameRecord
     // Reads an opened game's sheet the way the sheet counts: each field's text on its own.
     static GameRecord read(const OpenedGame &game, const QString &file);
     static GameRecord refusedFile(const QString &file, const QString &refusal);
-    // Sorts by date, then number (none first), then file.
-    static bool inGameOrder(const GameRecord &a, const GameRecord &b);
 };

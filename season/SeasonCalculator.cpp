@@ -1,15 +1,14 @@
 #include "season/SeasonCalculator.h"
 
+#include "season/GameSifter.h"
 #include "season/NameRules.h"
 #include "season/SeasonNames.h"
+#include "season/StandingsTable.h"
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QMap>
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
 
 namespace {
 
@@ -17,13 +16,6 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("SeasonCalculator", text);
 }
-
-// What one team did in the final games of the kind counted, in game order.
-struct TeamTally
-{
-    StandingRow row;
-    QString results; // 'W', 'L', 'T' per final game
-};
 
 // Sorts rows by team, then name, without regard to case (then as written, for one order).
 template <typename Row> void sortByTeamThenName(std::vector<Row> &rows)
@@ -130,64 +122,11 @@ private:
     // Game order; refused files and copies of a game become checks and count no further.
     void sortAndSift(const SeasonCalculator::Games &games)
     {
-        struct Ordered
-        {
-            qint64 day;
-            int number;
-            const std::shared_ptr<const GameRecord> *game;
-        };
-        std::vector<Ordered> ordered;
-        ordered.reserve(games.size());
-        for (const auto &game : games) {
-            if (game->refused())
-                m_refused.push_back({game->file, {}, game->refusal});
-            else
-                ordered.push_back({game->date.toJulianDay(), game->details.number.value_or(0), &game});
-        }
-        std::sort(m_refused.begin(), m_refused.end(),
-                  [](const CheckRow &a, const CheckRow &b) { return a.file < b.file; });
-        std::sort(ordered.begin(), ordered.end(), [](const Ordered &a, const Ordered &b) {
-            if (a.day != b.day || a.number != b.number)
-                return a.day != b.day ? a.day < b.day : a.number < b.number;
-            return (*a.game)->file < (*b.game)->file;
-        });
-        QHash<std::pair<quint64, quint64>, const GameRecord *> byFields;
-        byFields.reserve(qsizetype(ordered.size()));
-        m_counted.reserve(ordered.size());
-        // Games with a number, by day, number and a hash of their teams: equal teams are looked
-        // for among the games alike in all three.
-        std::vector<std::pair<std::tuple<qint64, int, size_t>, const GameRecord *>> numbered;
-        for (const Ordered &entry : ordered) {
-            const GameRecord &game = **entry.game;
-            const auto first = byFields.constFind(game.fingerprint);
-            if (first != byFields.constEnd()) {
-                check(game, {}, tr("The same game as %1: counted once.").arg((*first)->file));
-                continue;
-            }
-            byFields.insert(game.fingerprint, &game);
-            m_counted.push_back(*entry.game);
-            if (entry.number > 0) {
-                const size_t teams = qHashMulti(0, game.half(Side::Away).teamKey, game.half(Side::Home).teamKey);
-                numbered.push_back({{entry.day, entry.number, teams}, &game});
-            }
-        }
-        std::sort(numbered.begin(), numbered.end());
-        const auto sameTeams = [](const GameRecord *a, const GameRecord *b) {
-            return a->half(Side::Away).teamKey == b->half(Side::Away).teamKey
-                   && a->half(Side::Home).teamKey == b->half(Side::Home).teamKey;
-        };
-        for (auto run = numbered.begin(); run != numbered.end();) {
-            const auto end = std::find_if(run, numbered.end(),
-                                          [&](const auto &entry) { return entry.first != run->first; });
-            for (auto a = run; a != end; ++a)
-                for (auto b = run; b != end; ++b)
-                    if (a != b && sameTeams(a->second, b->second))
-                        check(*a->second, {},
-                              tr("Another game has the same teams, date and number but other figures: %1. Both "
-                                 "count.")
-                                  .arg(b->second->file));
-            run = end;
-        }
+        SiftedGames sifted = siftGames(games);
+        m_refused = std::move(sifted.refused);
+        m_counted = std::move(sifted.counted);
+        for (const auto &[game, problem] : sifted.problems)
+            check(*game, {}, problem);
     }
 
     // Numbers the game's teams and players.
@@ -409,79 +348,10 @@ private:
 
     void standings()
     {
-        std::vector<TeamTally> tallies(std::size_t(m_names.teamCount()));
-        for (const auto &[game, teams] : m_finalGames) {
-            for (Side side : Sides) {
-                TeamTally &tally = tallies[std::size_t(teams[std::size_t(side)])];
-                StandingRow &row = tally.row;
-                ++row.games;
-                row.runsScored += game->half(side).runs;
-                row.runsAllowed += game->half(otherSide(side)).runs;
-                const bool won = game->result == (side == Side::Away ? GameResult::Away : GameResult::Home);
-                const bool tie = game->result == GameResult::Tie;
-                tally.results += tie ? u'T' : won ? u'W' : u'L';
-                if (tie)
-                    ++row.ties;
-                else if (won)
-                    ++(side == Side::Home ? row.homeWins : row.roadWins);
-                else
-                    ++(side == Side::Home ? row.homeLosses : row.roadLosses);
-            }
-        }
-        QMap<QString, std::vector<StandingRow>> divisions; // by name; the unnamed one is put last
-        for (int team = 0; team < m_names.teamCount(); ++team) {
-            TeamTally &tally = tallies[std::size_t(team)];
-            StandingRow &row = tally.row;
-            if (m_names.teamName(team).isEmpty() || (!m_names.isCounted(team) && !m_names.isListed(team)))
-                continue;
-            row.team = m_names.teamName(team);
-            row.division = m_names.divisionOf(team);
-            row.wins = row.homeWins + row.roadWins;
-            row.losses = row.homeLosses + row.roadLosses;
-            const int decided = row.wins + row.losses;
-            row.pct = decided ? double(row.wins) / decided : 0.0;
-            const QString &results = tally.results;
-            const QString lastTen = results.right(10);
-            row.lastTenWins = int(lastTen.count(u'W'));
-            row.lastTenLosses = int(lastTen.count(u'L'));
-            if (!results.isEmpty()) {
-                qsizetype length = 1;
-                while (length < results.size() && results.at(results.size() - 1 - length) == results.back())
-                    ++length;
-                row.streak = results.back() + QString::number(length);
-            }
-            // A sheet may hold negative runs; they count as written, but no power of one is a share.
-            const double scored = std::pow(double(std::max<qint64>(row.runsScored, 0)), 1.83);
-            const double allowed = std::pow(double(std::max<qint64>(row.runsAllowed, 0)), 1.83);
-            const double expected = scored + allowed == 0 ? 0.5 : scored / (scored + allowed);
-            row.pythagoreanWins = int(std::round(decided * expected));
-            row.pythagoreanLosses = decided - row.pythagoreanWins;
-            divisions[row.division].push_back(row);
-        }
-        const auto add = [this](std::vector<StandingRow> &rows) {
-            // The games-behind reference: the best W - L among the teams with a final game.
-            const StandingRow *leader = nullptr;
-            for (const StandingRow &row : rows)
-                if (row.games > 0 && (!leader || row.wins - row.losses > leader->wins - leader->losses))
-                    leader = &row;
-            const int leadWins = leader ? leader->wins : 0;
-            const int leadLosses = leader ? leader->losses : 0;
-            for (StandingRow &row : rows)
-                row.gamesBehind = leader ? ((leadWins - row.wins) + (row.losses - leadLosses)) / 2.0 : 0.0;
-            std::sort(rows.begin(), rows.end(), [](const StandingRow &a, const StandingRow &b) {
-                if (a.pct != b.pct)
-                    return a.pct > b.pct;
-                if (a.wins != b.wins)
-                    return a.wins > b.wins;
-                return std::pair(a.team.toCaseFolded(), a.team) < std::pair(b.team.toCaseFolded(), b.team);
-            });
-            m_figures.standings.insert(m_figures.standings.end(), rows.begin(), rows.end());
-        };
-        for (auto it = divisions.begin(); it != divisions.end(); ++it)
-            if (!it.key().isEmpty())
-                add(*it);
-        if (divisions.contains(QString()))
-            add(divisions[QString()]);
+        StandingsTable table(m_names.teamCount());
+        for (const auto &[game, teams] : m_finalGames)
+            table.addFinalGame(*game, teams);
+        m_figures.standings = table.rows(m_names);
     }
 
     void suggestions()

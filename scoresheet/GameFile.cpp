@@ -71,7 +71,8 @@ QString checkFields(const QJsonValue &value, const Scoresheet &shape, QMap<QStri
         if (!isOneLine(text))
             return QStringLiteral("The text of the field %1 holds a line break or another control character.")
                 .arg(name);
-        texts.insert(name, text);
+        // The object's keys come sorted: each one goes at the map's end without a search.
+        texts.insert(texts.cend(), name, text);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "app/DisplayGuard.h"
 #include "app/Navigator.h"
 #include "app/PaintTrace.h"
+#include "app/SeasonCommand.h"
 #include "roll/ClockRandomSource.h"
 #include "roll/RollHistory.h"
 #include "roll/SoundSetting.h"
@@ -77,6 +78,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption where(QStringLiteral("data-paths"),
                                    QCoreApplication::translate("main", "Prints where the program finds its files."));
     options.addOption(where);
+    const SeasonCommand season(options);
     options.addPositionalArgument(QStringLiteral("game"),
                                   QCoreApplication::translate("main", "A saved game (.quorvel) to open."),
                                   QStringLiteral("[game]"));
@@ -107,6 +109,8 @@ int main(int argc, char *argv[])
                   QStringLiteral("kept sheets: %1").arg(QDir::toNativeSeparators(AutosaveStore::defaultFolder())));
         return 0;
     }
+    if (const std::optional<int> exported = season.runIfAsked(options))
+        return *exported;
     if (!display) {
         printLine(stderr, QCoreApplication::translate("main", "quorvel: no graphical display to open (neither DISPLAY "
                                                               "nor WAYLAND_DISPLAY is set)."));

@@ -4,6 +4,7 @@
 #include "scoresheet/TextRules.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -20,6 +21,7 @@ const QString FormatName = QStringLiteral("quorvel-game");
 const QString PitchHitsAKey = QStringLiteral("PitchHitsA");
 const QString PitchHitsHKey = QStringLiteral("PitchHitsH");
 const QString CurrentRowKey = QStringLiteral("CurrentRow");
+const QString GameKey = QStringLiteral("game");
 
 // The first key of object that is missing from required or unknown to required and
 // optional, said as a sentence about where ("The file", "The state"); empty when none.
@@ -69,7 +71,8 @@ QString checkFields(const QJsonValue &value, const Scoresheet &shape, QMap<QStri
         if (!isOneLine(text))
             return QStringLiteral("The text of the field %1 holds a line break or another control character.")
                 .arg(name);
-        texts.insert(name, text);
+        // The object's keys come sorted: each one goes at the map's end without a search.
+        texts.insert(texts.cend(), name, text);
     }
     return {};
 }
@@ -108,7 +111,8 @@ QString checkState(const QJsonValue &value, SheetState &state)
 
 QString checkVersion(const QJsonValue &value)
 {
-    if (!value.isDouble() || value.toDouble() < GameFile::Version)
+    if (!value.isDouble() || value.toDouble() < GameFile::OldestVersion
+        || value.toDouble() != std::floor(value.toDouble()))
         return QStringLiteral("The file has no valid version number.");
     if (value.toDouble() > GameFile::Version)
         return QStringLiteral("The game was saved by a newer version of the program, which this version "
@@ -123,10 +127,12 @@ QString checkGame(const QJsonObject &root, const Scoresheet &shape, OpenedGame &
     QString problem = checkVersion(root.value(QStringLiteral("version")));
     if (!problem.isEmpty())
         return problem;
+    // Version 1 knew no details: a "game" entry there is as unknown as it always was.
+    const bool withDetails = root.value(QStringLiteral("version")).toDouble() >= 2;
     problem = keyProblem(root, QStringLiteral("The file"),
                          {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("saved"),
                           QStringLiteral("program"), QStringLiteral("fields"), QStringLiteral("state")},
-                         {QStringLiteral("rolls")});
+                         {QStringLiteral("rolls"), withDetails ? GameKey : QStringLiteral("rolls")});
     if (!problem.isEmpty())
         return problem;
     opened.saved = QDateTime::fromString(root.value(QStringLiteral("saved")).toString(), Qt::ISODate);
@@ -146,6 +152,9 @@ QString checkGame(const QJsonObject &root, const Scoresheet &shape, OpenedGame &
     if (!rolls.isUndefined() && !rolls.isArray())
         return QStringLiteral("The file's rolls are not a list.");
     opened.rolls = rolls.toArray();
+    const QJsonValue details = root.value(GameKey);
+    if (!details.isUndefined())
+        return GameDetails::fromJson(details, opened.details);
     return {};
 }
 
@@ -179,7 +188,7 @@ QString GameFile::extension()
 }
 
 QByteArray GameFile::serialize(const GameSnapshot &snapshot, const QString &programVersion, const QDateTime &saved,
-                               const QJsonArray &rolls)
+                               const QJsonArray &rolls, const GameDetails &details)
 {
     QJsonObject fields;
     for (auto it = snapshot.texts.begin(); it != snapshot.texts.end(); ++it)
@@ -197,6 +206,8 @@ QByteArray GameFile::serialize(const GameSnapshot &snapshot, const QString &prog
     };
     if (!rolls.isEmpty())
         root.insert(QStringLiteral("rolls"), rolls);
+    if (!details.isEmpty())
+        root.insert(GameKey, details.toJson());
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -229,13 +240,29 @@ OpenedGame GameFile::parse(const QByteArray &bytes, const Scoresheet &shape)
 OpenedGame GameFile::load(const QString &path, const Scoresheet &shape)
 {
     QFile file(path);
+    // A pipe, a device or a folder under a game's name would never end a read, or not soon.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        OpenedGame refused;
+        refused.error = QStringLiteral("The file is not a plain file.");
+        return refused;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         OpenedGame refused;
         refused.error = QStringLiteral("The file could not be read: %1.").arg(file.errorString());
         return refused;
     }
-    // One byte more than allowed is enough to know the file is too large.
-    const QByteArray bytes = file.read(MaxBytes + 1);
+    // One byte more than allowed is enough to know the file is too large. The file's size
+    // sizes the buffer (a season reads thousands of small files); one that grows while it is
+    // read is read on, up to that byte.
+    const qint64 expected = qBound<qint64>(0, file.size(), MaxBytes) + 1;
+    QByteArray bytes = file.read(expected);
+    while (bytes.size() >= expected && bytes.size() <= MaxBytes && file.error() == QFileDevice::NoError) {
+        const QByteArray more = file.read(qMin<qint64>(MaxBytes + 1 - bytes.size(), 64 * 1024));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (file.error() != QFileDevice::NoError) {
         OpenedGame refused;
         refused.error = QStringLiteral("The file could not be read: %1.").arg(file.errorString());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scoresheet/GameDetails.h"
 #include "scoresheet/SheetState.h"
 
 #include <QByteArray>
@@ -37,17 +38,20 @@ struct OpenedGame
     QJsonArray rolls; // kept as found; empty when the file has none
     QDateTime saved;
     QString program;
-    QString error; // one sentence for the user, empty when the game opened
+    GameDetails details; // empty for a file of version 1 or one without details
+    QString error;       // one sentence for the user, empty when the game opened
 
     bool ok() const { return snapshot.has_value(); }
 };
 
 // A saved game: one UTF-8 JSON object with the keys format ("quorvel-game"), version,
 // saved (ISO 8601 with the offset), program, fields (control name to text), state
-// (PitchHitsA, PitchHitsH, CurrentRow) and, optionally, rolls.
+// (PitchHitsA, PitchHitsH, CurrentRow) and, optionally, rolls and (from version 2 on) the
+// game's details ("game").
 namespace GameFile {
 
-inline constexpr int Version = 1;
+inline constexpr int Version = 2;
+inline constexpr int OldestVersion = 1; // opens as before: without details
 inline constexpr qsizetype MaxBytes = 1024 * 1024;
 // No field limits the length of its text, so a field may hold as much as a whole game
 // file may: every sheet that can be saved can be opened again (up to MaxBytes).
@@ -55,9 +59,9 @@ inline constexpr qsizetype MaxTextLength = MaxBytes;
 
 QString extension(); // ".quorvel"
 
-// rolls is written only when it holds something.
+// rolls and details are written only when they hold something.
 QByteArray serialize(const GameSnapshot &snapshot, const QString &programVersion, const QDateTime &saved,
-                     const QJsonArray &rolls = {});
+                     const QJsonArray &rolls = {}, const GameDetails &details = {});
 
 // Reads and checks a whole file against the fields of shape; touches no sheet. The
 // error sentence does not name the file: the caller puts its name in front.

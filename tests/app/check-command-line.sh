@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The program's command line: --help and --version answer and end, a wrong option is an
 # error with exit code 2, and without a display the program says so in one line (exit 1).
-#   check-command-line.sh <program>
+# The season book's export runs without any display and its CSV files read back.
+#   check-command-line.sh <program> <quorvel-seasongen>
 set -uo pipefail
 program=$1
+seasongen=$2
 status=0
 expect() { # expect <exit code> <what the output must hold> <command...>
   local code=$1 holds=$2
@@ -28,4 +30,30 @@ expect 1 'cannot open the display ":4711" (DISPLAY)' env DISPLAY=:4711 "$program
 [ "$(DISPLAY=:4711 "$program" 2>&1 | wc -l)" = 1 ] || { echo "FAIL: more than one line for an unreachable display"; status=1; }
 # Where the sheets are kept is where the README says.
 expect 0 "kept sheets: .*/Quorvel/Quorvel/autosave" env HOME=/nonexistent-home XDG_DATA_HOME= "$program" --data-paths
+
+# The season export, with no display at all.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$@"; }
+"$seasongen" --games 40 --teams 6 --seed 3 "$work/season" || { echo "FAIL: seasongen"; status=1; }
+echo '{"format": "quorvel-game"' > "$work/season/broken.quorvel"
+expect 0 "skipped broken.quorvel" headless "$program" --season "$work/season" --export-csv "$work/out/csv" --type all
+header() { head -n 1 "$work/out/csv/$1" | tr -d '\r'; }
+[ "$(header standings.csv)" = "division,team,G,W,L,T,PCT,GB,homeW,homeL,roadW,roadL,L10W,L10L,STRK,RS,RA,DIFF,pythW,pythL" ] \
+  || { echo "FAIL: standings.csv header: $(header standings.csv)"; status=1; }
+for file in batting pitching games battinglog pitchinglog checks; do
+  [ -s "$work/out/csv/$file.csv" ] || { echo "FAIL: no $file.csv"; status=1; }
+done
+# Every game of every kind is listed, and every team once, with a PCT of three places and GB of one.
+[ "$(tail -n +2 "$work/out/csv/games.csv" | wc -l)" = 40 ] || { echo "FAIL: games.csv has not 40 games"; status=1; }
+[ "$(tail -n +2 "$work/out/csv/standings.csv" | wc -l)" = 6 ] || { echo "FAIL: standings.csv has not 6 teams"; status=1; }
+tail -n +2 "$work/out/csv/standings.csv" | tr -d '\r' | awk -F, '$7 !~ /^[01]\.[0-9][0-9][0-9]$/ || $8 !~ /^[0-9]+\.[05]$/ { bad = 1 } END { exit bad }' \
+  || { echo "FAIL: PCT or GB badly written"; status=1; }
+grep -q "^broken.quorvel,," "$work/out/csv/checks.csv" || { echo "FAIL: the broken file is not in checks.csv"; status=1; }
+expect 1 "cannot be read" headless "$program" --season "$work/nowhere" --export-csv "$work/out2"
+[ "$(headless "$program" --season "$work/nowhere" --export-csv "$work/out2" 2>&1 | wc -l)" = 1 ] \
+  || { echo "FAIL: a missing season folder takes more than one line"; status=1; }
+expect 1 "could not be made" headless "$program" --season "$work/season" --export-csv "$work/season/broken.quorvel/csv"
+expect 2 "--type" headless "$program" --season "$work/season" --export-csv "$work/out3" --type spring
+expect 2 "go together" headless "$program" --season "$work/season"
 exit $status

@@ -77,6 +77,21 @@ foreach(rule IN LISTS rules)
   endforeach()
 endforeach()
 
+# The season's link line says the same: season/ links Qt Core, Qt Concurrent (it reads on
+# every core) and the scoresheet (it reads games through it) only.
+file(READ "${SOURCE_DIR}/season/CMakeLists.txt" season_cmake)
+string(REGEX MATCHALL "target_link_libraries\\(quorvel_season[^)]*\\)" season_links "${season_cmake}")
+string(REGEX REPLACE "target_link_libraries\\(quorvel_season|PUBLIC|PRIVATE|INTERFACE|\\)" "" season_links "${season_links}")
+separate_arguments(season_links)
+foreach(library IN LISTS season_links)
+  if(library STREQUAL "")
+    continue()
+  endif()
+  if(NOT library MATCHES "^(quorvel_scoresheet|Qt6::Core|Qt6::Concurrent)$")
+    list(APPEND violations "season/CMakeLists.txt: links ${library}")
+  endif()
+endforeach()
+
 if(violations)
   list(JOIN violations "\n  " report)
   message(FATAL_ERROR "Includes that reach upwards or sideways:\n  ${report}")

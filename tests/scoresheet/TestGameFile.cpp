@@ -138,7 +138,7 @@ void TestGameFile::fileLayout()
     const QJsonObject root = QJsonDocument::fromJson(file).object();
     QCOMPARE(root.keys(), QStringList({"fields", "format", "program", "rolls", "saved", "state", "version"}));
     QCOMPARE(root.value("format").toString(), "quorvel-game");
-    QCOMPARE(root.value("version").toInt(), 1);
+    QCOMPARE(root.value("version").toInt(), 2);
     QCOMPARE(root.value("saved").toString(), "2024-06-11T14:03:05+02:00");
     QCOMPARE(root.value("program").toString(), "1.2.3");
     QCOMPARE(root.value("fields").toObject(),
@@ -192,7 +192,8 @@ void TestGameFile::checksOpenedFiles_data()
     QTest::newRow("not an object") << QByteArray("[1, 2]") << "not a Quorvel game";
     QTest::newRow("wrong format") << changed("format", "quorvel-roster") << "not a Quorvel game";
     QTest::newRow("no format") << changed("format", Removed) << "not a Quorvel game";
-    QTest::newRow("newer version") << changed("version", 2) << "newer version";
+    QTest::newRow("newer version") << changed("version", 3) << "newer version";
+    QTest::newRow("version as fraction") << changed("version", 1.5) << "no valid version";
     QTest::newRow("version zero") << changed("version", 0) << "no valid version";
     QTest::newRow("version as text") << changed("version", "1") << "no valid version";
     QTest::newRow("missing key") << changed("state", Removed) << "no \"state\"";

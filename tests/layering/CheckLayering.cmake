@@ -25,6 +25,7 @@ set(rules
   "ui/roll :: ^(app|tools|tests|bench)/ :: ^ui/(scoresheet|season)/ :: -"
   "ui/scoresheet :: ^(app|tools|tests|bench)/ :: ^ui/season/ :: -"
   "ui/season :: ^(app|tools|tests|bench)/ :: ^ui/(roll|scoresheet)/ :: -"
+  "ui/season/print :: ^(app|tools|tests|bench)/ :: ^ui/(roll|scoresheet)/ :: ^ui/season/[A-Za-z]+[.]h$ :: -"
 )
 
 set(violations "")

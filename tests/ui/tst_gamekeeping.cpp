@@ -5,18 +5,23 @@
 #include "support/SheetTexts.h"
 #include "support/TestContext.h"
 #include "ui/Appearance.h"
+#include "ui/scoresheet/GameDetailsDialog.h"
 #include "ui/scoresheet/GameKeeper.h"
 #include "ui/scoresheet/KeptSheetsDialog.h"
 #include "ui/scoresheet/ScoresheetWindow.h"
 #include "ui/scoresheet/SheetHistory.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCryptographicHash>
+#include <QDateEdit>
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QUndoStack>
 #include <QtTest>
@@ -424,6 +429,59 @@ private Q_SLOTS:
         QCOMPARE(field(*window, "txtRunsA"), QStringLiteral("0"));
         QVERIFY(m_ctx->sheets.keptSheets().isEmpty()); // the game left was saved
         QVERIFY(window->rollHistory().isEmpty());
+    }
+
+    // The game's details are one undoable step, travel in its file and come back with it; the
+    // dialog offers today's date for a new sheet and the sheet's pitchers for the decisions.
+    void gameDetailsTravelWithTheGame()
+    {
+        auto window = open();
+        type(*window, "txtTeamA", "Owls");
+        type(*window, "txtPitcherA_1", "Casey");
+        type(*window, "txtPitcherH_3", "Drew");
+        trigger(*window, "mnuGameDetails");
+        auto *dialog = window->findChild<GameDetailsDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->findChild<QDateEdit *>(QStringLiteral("dtpDate"))->date(), QDate(2024, 6, 11));
+        auto *win = dialog->findChild<QComboBox *>(QStringLiteral("cboWin"));
+        QVERIFY(win->findText(QStringLiteral("Casey")) > 0 && win->findText(QStringLiteral("Drew")) > 0);
+        dialog->findChild<QDateEdit *>(QStringLiteral("dtpDate"))->setDate(QDate(2024, 5, 1));
+        dialog->findChild<QSpinBox *>(QStringLiteral("spnNumber"))->setValue(2);
+        auto *kind = dialog->findChild<QComboBox *>(QStringLiteral("cboType"));
+        kind->setCurrentIndex(kind->findData(int(GameType::Postseason)));
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkFinal"))->setCheckState(Qt::Checked);
+        win->setCurrentText(QStringLiteral("Drew"));
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtNotes"))->setText(QStringLiteral("Rain delay"));
+        dialog->accept();
+        GameDetails expected;
+        expected.date = QDate(2024, 5, 1);
+        expected.number = 2;
+        expected.type = GameType::Postseason;
+        expected.final = true;
+        expected.win = QStringLiteral("Drew");
+        expected.notes = QStringLiteral("Rain delay");
+        QCOMPARE(window->gameKeeper().details(), expected);
+        QCOMPARE(window->findChild<QAction *>(QStringLiteral("mnuUndo"))->text().remove(u'&'),
+                 QStringLiteral("Undo Game Details"));
+        trigger(*window, "mnuUndo");
+        QVERIFY(window->gameKeeper().details().isEmpty());
+        trigger(*window, "mnuRedo");
+        QCOMPARE(window->gameKeeper().details(), expected);
+
+        m_ctx->dialogs.saveAnswer.clear();
+        trigger(*window, "mnuSave"); // offered under the game's own date
+        QVERIFY(m_ctx->dialogs.suggestedPaths.last().endsWith(QStringLiteral("Owls at Home 2024-05-01.quorvel")));
+        const QString path = saveAs(*window, QStringLiteral("details.quorvel"));
+        const OpenedGame read = GameFile::load(path, window->sheet());
+        QVERIFY(read.ok());
+        QCOMPARE(read.details, expected);
+        auto second = open();
+        m_ctx->dialogs.openAnswer = path;
+        trigger(*second, "mnuOpen");
+        QCOMPARE(second->gameKeeper().details(), expected);
+        // A new game starts without details.
+        trigger(*second, "mnuNew");
+        QVERIFY(second->gameKeeper().details().isEmpty());
     }
 
     // Kept sheets give way only past 100 sheets or 90 days, the oldest first.

@@ -69,7 +69,7 @@ void GameKeeper::rememberFolder(const QString &path)
 QByteArray GameKeeper::currentGame() const
 {
     return GameFile::serialize(GameSnapshot::capture(m_sheet), QStringLiteral(QUORVEL_VERSION), m_context.clock.now(),
-                               m_rolls.toJson());
+                               m_rolls.toJson(), m_details);
 }
 
 bool GameKeeper::hasUnsavedChanges() const
@@ -129,7 +129,8 @@ void GameKeeper::windowShown()
                                  .arg(when, team(Side::Away), team(Side::Home));
     // No leaves it among the kept sheets, for File, Recover.
     if (m_context.prompter.askYesNo(m_window, question))
-        apply(*found.snapshot, found.rolls, tr("Restore Sheet"), {unfinished->boundFile, unfinished->id});
+        apply(*found.snapshot, found.rolls, found.details, tr("Restore Sheet"),
+              {unfinished->boundFile, unfinished->id});
 }
 
 void GameKeeper::windowClosing()
@@ -158,25 +159,29 @@ void GameKeeper::bind(const Binding &binding)
         Q_EMIT filePathChanged(binding.file);
 }
 
-void GameKeeper::apply(const GameSnapshot &snapshot, const QJsonArray &rolls, const QString &text,
-                       const Binding &binding)
+void GameKeeper::apply(const GameSnapshot &snapshot, const QJsonArray &rolls, const GameDetails &details,
+                       const QString &text, const Binding &binding)
 {
     const Binding before = m_binding;
     const QJsonArray rollsBefore = m_rolls.toJson();
+    const GameDetails detailsBefore = m_details;
     m_history.record(
         text, [&] { snapshot.restore(m_sheet); },
         [&](SheetEdit &step) {
             step.alsoChange(
-                [this, before, rollsBefore] {
+                [this, before, rollsBefore, detailsBefore] {
                     bind(before);
+                    m_details = detailsBefore;
                     m_rolls.restore(rollsBefore);
                 },
-                [this, binding, rolls] {
+                [this, binding, rolls, details] {
                     bind(binding);
+                    m_details = details;
                     m_rolls.restore(rolls);
                 });
         });
     bind(binding);
+    m_details = details;
     // The rolls are part of the game that came: they stay as the game brought them.
     m_rolls.restore(rolls);
     m_rollsChanged = false;
@@ -199,7 +204,7 @@ bool GameKeeper::openFile(const QString &path)
         return false;
     }
     keepLeavingSheet();
-    apply(*opened.snapshot, opened.rolls, tr("Open %1").arg(QFileInfo(path).fileName()), {path, {}});
+    apply(*opened.snapshot, opened.rolls, opened.details, tr("Open %1").arg(QFileInfo(path).fileName()), {path, {}});
     m_history.setClean();
     rememberFolder(path);
     return true;
@@ -226,7 +231,7 @@ void GameKeeper::recoverSheet(const KeptSheet &kept)
         return;
     }
     keepLeavingSheet();
-    apply(*opened.snapshot, opened.rolls, tr("Recover Sheet"), {kept.boundFile, kept.id});
+    apply(*opened.snapshot, opened.rolls, opened.details, tr("Recover Sheet"), {kept.boundFile, kept.id});
 }
 
 void GameKeeper::resetSheet()
@@ -234,11 +239,24 @@ void GameKeeper::resetSheet()
     if (!m_context.prompter.askYesNo(m_window, Scoresheet::resetQuestion()))
         return;
     keepLeavingSheet();
+    // A reset sheet is a new game: it belongs to no file and has no details yet.
     const Binding before = m_binding;
+    const GameDetails detailsBefore = m_details;
     m_history.record(
         tr("Reset Scoresheet"), [this] { m_sheet.reset([] { return true; }); },
-        [&](SheetEdit &step) { step.alsoChange([this, before] { bind(before); }, [this] { bind({}); }); });
+        [&](SheetEdit &step) {
+            step.alsoChange(
+                [this, before, detailsBefore] {
+                    bind(before);
+                    m_details = detailsBefore;
+                },
+                [this] {
+                    bind({});
+                    m_details = {};
+                });
+        });
     bind({});
+    m_details = {};
 }
 
 void GameKeeper::startAfresh(const GameSnapshot &snapshot)
@@ -250,7 +268,34 @@ void GameKeeper::startAfresh(const GameSnapshot &snapshot)
     m_history.stack().clear();
     m_history.setClean();
     m_rollsChanged = false;
+    m_details = {};
     bind({});
+}
+
+void GameKeeper::setDetails(const GameDetails &details)
+{
+    if (details == m_details)
+        return;
+    const GameDetails before = m_details;
+    m_history.record(
+        tr("Game Details"), [] {},
+        [&](SheetEdit &step) {
+            step.alsoChange([this, before] { m_details = before; }, [this, details] { m_details = details; });
+        });
+    m_details = details;
+}
+
+QStringList GameKeeper::pitcherNames() const
+{
+    QStringList names;
+    for (Side side : Sides) {
+        for (int row = 1; row <= SheetColumn::InningRows; ++row) {
+            const QString name = m_sheet.field(ColumnId::Pitcher, side, row).text().simplified();
+            if (!name.isEmpty() && !names.contains(name, Qt::CaseInsensitive))
+                names << name;
+        }
+    }
+    return names;
 }
 
 void GameKeeper::newGame()
@@ -283,17 +328,20 @@ bool GameKeeper::save()
 
 bool GameKeeper::saveAs()
 {
-    QString suggested = m_binding.file;
-    if (suggested.isEmpty()) {
-        const QString name = suggestedFileName(m_sheet.field(ColumnId::Team, Side::Away).text(),
-                                               m_sheet.field(ColumnId::Team, Side::Home).text(),
-                                               m_context.clock.now().date(), GameFile::extension());
-        suggested = QDir(gamesFolder()).filePath(name);
-    }
+    const QString suggested = m_binding.file.isEmpty() ? suggestedPath(GameFile::extension()) : m_binding.file;
     const QString path = m_context.dialogs.saveGame(m_window, suggested);
     if (path.isEmpty())
         return false;
     return writeTo(path);
+}
+
+QString GameKeeper::suggestedPath(const QString &extension) const
+{
+    // Named for the day the game was played, where the details know it.
+    const QDate day = m_details.date.isValid() ? m_details.date : m_context.clock.now().date();
+    return QDir(gamesFolder())
+        .filePath(suggestedFileName(m_sheet.field(ColumnId::Team, Side::Away).text(),
+                                    m_sheet.field(ColumnId::Team, Side::Home).text(), day, extension));
 }
 
 bool GameKeeper::writeTo(const QString &path)

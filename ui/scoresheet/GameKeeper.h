@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scoresheet/GameDetails.h"
+
 #include <QJsonArray>
 #include <QObject>
 #include <QString>
@@ -40,9 +42,19 @@ public:
     const QString &keptId() const { return m_binding.keptId; }
     // Whether leaving the window now would lose something a file does not have.
     bool hasUnsavedChanges() const;
+    // What the game file says about the game besides the sheet: its date, number, kind,
+    // whether it is over, the decisions and a note.
+    const GameDetails &details() const { return m_details; }
+    // Changes the details as one step of the history; nothing happens when they are the same.
+    void setDetails(const GameDetails &details);
+    // The pitchers' names on the sheet, both teams', in the order they stand, each once.
+    QStringList pitcherNames() const;
     // Where a game is opened from and saved to: the folder of the last game opened or
     // saved, else the documents folder.
     QString gamesFolder() const;
+    // Where the sheet is offered to be saved ("<away> at <home> <date><extension>" in the
+    // games folder): dated by the game's details, else today.
+    QString suggestedPath(const QString &extension) const;
 
     void openGame();
     // Opens path without asking for a file (the command line); false when it was refused.
@@ -87,7 +99,8 @@ private:
     OpenedGame load(const QString &path) const;
     // Puts a game on the sheet as one step called text, bound as given; undoing it brings
     // back the sheet, its binding and its rolls as they were.
-    void apply(const GameSnapshot &snapshot, const QJsonArray &rolls, const QString &text, const Binding &binding);
+    void apply(const GameSnapshot &snapshot, const QJsonArray &rolls, const GameDetails &details, const QString &text,
+               const Binding &binding);
     void startAfresh(const GameSnapshot &snapshot);
     bool writeTo(const QString &path);
     void bind(const Binding &binding);
@@ -101,6 +114,7 @@ private:
     QWidget *m_window;
     std::unique_ptr<Timer> m_autosaveTimer;
     Binding m_binding;
+    GameDetails m_details;
     bool m_rollsChanged = false; // rolls not yet in the sheet's file
     bool m_keepingFailureTold = false;
     bool m_shown = false;

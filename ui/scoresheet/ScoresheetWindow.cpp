@@ -2,13 +2,13 @@
 
 #include "roll/Clock.h"
 #include "scoresheet/Scoresheet.h"
-#include "scoresheet/TextRules.h"
 #include "services/FileDialogs.h"
 #include "services/Printer.h"
 #include "services/Prompter.h"
 #include "ui/Appearance.h"
 #include "ui/ScreenFit.h"
 #include "ui/WindowContext.h"
+#include "ui/scoresheet/GameDetailsDialog.h"
 #include "ui/scoresheet/GameKeeper.h"
 #include "ui/scoresheet/KeptSheetsDialog.h"
 #include "ui/scoresheet/ScoresheetLayout.h"
@@ -19,7 +19,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
@@ -82,6 +81,8 @@ void ScoresheetWindow::buildMenus()
         command("mnuReset", tr("&Reset Scoresheet"), &ScoresheetWindow::resetSheet),
         command("mnuPrint", tr("&Print Scoresheet"), &ScoresheetWindow::printSheet),
         command("mnuExportPdf", tr("Export P&DF..."), &ScoresheetWindow::exportPdf),
+        separator(),
+        command("mnuGameDetails", tr("Game &Details..."), &ScoresheetWindow::showGameDetails),
         separator(),
         command("mnuRecover", tr("Re&cover Last Sheet"), [keeper] { keeper->recoverLastSheet(); }),
         command("mnuRecoverUnsaved", tr("Recover &Unsaved Games..."), &ScoresheetWindow::showKeptSheets),
@@ -155,10 +156,7 @@ void ScoresheetWindow::printSheet()
 
 void ScoresheetWindow::exportPdf()
 {
-    const QString name = suggestedFileName(m_sheet->field(ColumnId::Team, Side::Away).text(),
-                                           m_sheet->field(ColumnId::Team, Side::Home).text(),
-                                           context().clock.now().date(), QStringLiteral(".pdf"));
-    const QString file = context().dialogs.exportPdf(this, QDir(m_keeper->gamesFolder()).filePath(name));
+    const QString file = context().dialogs.exportPdf(this, m_keeper->suggestedPath(QStringLiteral(".pdf")));
     if (file.isEmpty())
         return;
     QString error;
@@ -171,6 +169,15 @@ void ScoresheetWindow::showKeptSheets()
     auto *dialog = new KeptSheetsDialog(context().sheets, context().prompter, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &KeptSheetsDialog::chosen, m_keeper, &GameKeeper::recoverSheet);
+    dialog->open();
+}
+
+void ScoresheetWindow::showGameDetails()
+{
+    auto *dialog = new GameDetailsDialog(m_keeper->details(), m_keeper->pitcherNames(), context().clock.now().date(),
+                                         this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { m_keeper->setDetails(dialog->details()); });
     dialog->open();
 }
 

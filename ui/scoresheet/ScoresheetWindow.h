@@ -34,6 +34,8 @@ public Q_SLOTS:
     void exportPdf();
     // File, "Recover Unsaved Games...".
     void showKeptSheets();
+    // File, "Game Details...".
+    void showGameDetails();
 
 protected:
     void exitChosen() override;

@@ -7,12 +7,16 @@
 
 #include <functional>
 
+class LauncherWindow;
+class RollerWindow;
+class ScoresheetWindow;
+class SeasonWindow;
 struct WindowContext;
 
-// Moves the user between the three windows. Exactly one of them is loaded at a time
-// (apart from the moment of a switch); each is made afresh when shown and destroyed
-// when it closes. Closing the roller or the scoresheet brings the launcher back;
-// "Exit" or the close box on the launcher ends the program.
+// Moves the user between the windows. The launcher stands alone; the roller stands alone;
+// the season book may stay open beside one scoresheet. Each window is made afresh when
+// shown and destroyed when it closes; closing the last of them brings the launcher back,
+// and "Exit" or the close box on the launcher ends the program.
 class Navigator final : public QObject
 {
     Q_OBJECT
@@ -21,20 +25,33 @@ public:
     Navigator(WindowContext &context, std::function<void()> endProgram);
     ~Navigator() override;
 
-    // Start-up: shows the launcher, or the scoresheet with gameFile opened in it.
-    void start(const QString &gameFile = {});
+    // Start-up: the launcher, the scoresheet with gameFile opened in it, or the season book
+    // on seasonFolder.
+    void start(const QString &gameFile = {}, const QString &seasonFolder = {});
 
-    // The window that is loaded now (null once the program has ended).
+    // The window shown last (null once the program has ended).
     QWidget *current() const { return m_current; }
+    ScoresheetWindow *scoresheet() const;
+    SeasonWindow *season() const;
 
 private:
     void showLauncher();
-    // Unloads the launcher and shows a window that rolls, made afresh.
-    template <typename Window> void show();
+    void showRoller();
+    // The scoresheet, made when there is none; with gameFile, the game opened in it.
+    ScoresheetWindow *showScoresheet(const QString &gameFile = {});
+    // The season book, made when there is none; with folder, on that season.
+    void showSeason(const QString &folder = {});
     void unloadLauncher();
+    // A window has closed: the launcher comes back when it was the last.
+    void windowClosed();
+    void bringUp(QWidget *window);
     void endProgram();
 
     WindowContext &m_context;
     std::function<void()> m_endProgram;
     QPointer<QWidget> m_current;
+    QPointer<LauncherWindow> m_launcher;
+    QPointer<RollerWindow> m_roller;
+    QPointer<ScoresheetWindow> m_scoresheet;
+    QPointer<SeasonWindow> m_season;
 };

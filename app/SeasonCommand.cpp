@@ -25,7 +25,8 @@ void printError(const QString &text)
 } // namespace
 
 SeasonCommand::SeasonCommand(QCommandLineParser &options)
-    : m_season(QStringLiteral("season"), tr("Reads the season in the folder DIR (with --export-csv)."),
+    : m_season(QStringLiteral("season"),
+               tr("Opens the season book on the games in the folder DIR, or, with --export-csv, writes its files."),
                QStringLiteral("DIR"))
     , m_export(QStringLiteral("export-csv"),
                tr("Writes the season's standings, statistics, games and checks as CSV files into OUTDIR."),
@@ -39,12 +40,17 @@ SeasonCommand::SeasonCommand(QCommandLineParser &options)
     options.addOption(m_type);
 }
 
+QString SeasonCommand::folderToShow(const QCommandLineParser &options) const
+{
+    return options.isSet(m_season) && !options.isSet(m_export) ? options.value(m_season) : QString();
+}
+
 std::optional<int> SeasonCommand::runIfAsked(const QCommandLineParser &options) const
 {
-    if (!options.isSet(m_season) && !options.isSet(m_export))
+    if (!options.isSet(m_export))
         return std::nullopt;
-    if (!options.isSet(m_season) || !options.isSet(m_export)) {
-        printError(tr("--season and --export-csv go together.\nTry 'quorvel --help'."));
+    if (!options.isSet(m_season)) {
+        printError(tr("--export-csv needs the season's folder: --season DIR.\nTry 'quorvel --help'."));
         return 2;
     }
     const QString typeName = options.value(m_type);

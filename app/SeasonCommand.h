@@ -12,8 +12,10 @@ class SeasonCommand
 public:
     explicit SeasonCommand(QCommandLineParser &options);
 
-    // The exit code when the command line asks for a season, nothing otherwise.
+    // The exit code when the command line asks for a season to be written out, nothing otherwise.
     std::optional<int> runIfAsked(const QCommandLineParser &options) const;
+    // The season folder to show in the season book: --season DIR without anything to write.
+    QString folderToShow(const QCommandLineParser &options) const;
 
 private:
     QCommandLineOption m_season;

@@ -143,6 +143,6 @@ int main(int argc, char *argv[])
 
     Navigator navigator(context, [] { QCoreApplication::quit(); });
     const QStringList games = options.positionalArguments();
-    navigator.start(games.isEmpty() ? QString() : games.constFirst());
+    navigator.start(games.isEmpty() ? QString() : games.constFirst(), season.folderToShow(options));
     return QCoreApplication::exec();
 }

@@ -41,3 +41,8 @@ QString QtFileDialogs::exportPdf(QWidget *parent, const QString &suggestedPath)
                                                    QCoreApplication::translate("QtFileDialogs", "PDF files (*.pdf)")),
                       QLatin1String(".pdf"));
 }
+
+QString QtFileDialogs::chooseFolder(QWidget *parent, const QString &title, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(parent, title, folder);
+}

@@ -55,5 +55,7 @@ expect 1 "cannot be read" headless "$program" --season "$work/nowhere" --export-
   || { echo "FAIL: a missing season folder takes more than one line"; status=1; }
 expect 1 "could not be made" headless "$program" --season "$work/season" --export-csv "$work/season/broken.quorvel/csv"
 expect 2 "--type" headless "$program" --season "$work/season" --export-csv "$work/out3" --type spring
-expect 2 "go together" headless "$program" --season "$work/season"
+expect 2 "needs the season" headless "$program" --export-csv "$work/out4"
+# Without anything to write, --season opens the season book: a window, so a display is needed.
+expect 1 "no graphical display" headless "$program" --season "$work/season"
 exit $status

@@ -26,10 +26,12 @@ for library in libqt6widgets6 libqt6multimedia6 libqt6printsupport6; do
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || { echo "the package is not in section games"; status=1; }
 # The package and the metadata name the same licence.
-dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quorvel/copyright | grep -q "^License: GPL-3.0-or-later" \
-  || { echo "the copyright file does not name GPL-3.0-or-later"; status=1; }
-dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/metainfo/org.quorvel.Companion.metainfo.xml \
-  | grep -q "<project_license>GPL-3.0-or-later</project_license>" || { echo "the metadata names another licence"; status=1; }
+# (Read whole before looking: a grep that stops early would break the pipe under pipefail.)
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quorvel/copyright)
+grep -q "^License: GPL-3.0-or-later" <<<"$copyright" || { echo "the copyright file does not name GPL-3.0-or-later"; status=1; }
+metainfo=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/metainfo/org.quorvel.Companion.metainfo.xml)
+grep -q "<project_license>GPL-3.0-or-later</project_license>" <<<"$metainfo" \
+  || { echo "the metadata names another licence"; status=1; }
 
 dpkg -x "$deb" "$work/root"
 export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=offscreen

@@ -114,9 +114,18 @@ public:
         suggestedPdfPaths << suggestedPath;
         return pdfAnswer;
     }
+    QString chooseFolder(QWidget *, const QString &title, const QString &folder) override
+    {
+        folderTitles << title;
+        folderStarts << folder;
+        return folderAnswer;
+    }
     QString openAnswer;
     QString saveAnswer;
     QString pdfAnswer;
+    QString folderAnswer;
+    QStringList folderTitles;
+    QStringList folderStarts;
     QStringList suggestedPdfPaths;
     QStringList openFolders;
     QStringList suggestedPaths;

@@ -95,7 +95,7 @@ inline QStringList loadedWindows()
     for (QWidget *w : QApplication::topLevelWidgets()) {
         const QString name = w->objectName();
         if (name == QLatin1String("frmMain") || name == QLatin1String("frmRoller")
-            || name == QLatin1String("frmScoresheet"))
+            || name == QLatin1String("frmScoresheet") || name == QLatin1String("frmSeason"))
             names << name;
     }
     return names;

@@ -148,7 +148,8 @@ private Q_SLOTS:
                               "mnuOpen:Open Game...:Ctrl+O", "mnuSave:Save Game:Ctrl+S",
                               "mnuSaveAs:Save Game As...:Ctrl+Shift+S",
                               "::", "mnuReset:Reset Scoresheet:", "mnuPrint:Print Scoresheet:",
-                              "mnuExportPdf:Export PDF...:", "::", "mnuRecover:Recover Last Sheet:",
+                              "mnuExportPdf:Export PDF...:", "::", "mnuGameDetails:Game Details...:",
+                              "mnuSeason:Season Book...:", "::", "mnuRecover:Recover Last Sheet:",
                               "mnuRecoverUnsaved:Recover Unsaved Games...:", "::", "mnuExit:Exit:"}));
         QStringList edit;
         for (QAction *a : find<QMenu>("mnuEdit")->actions())

@@ -11,8 +11,7 @@
 #include <QSpinBox>
 
 namespace {
-QComboBox *pitcherChoice(const QString &objectName, const QStringList &pitchers, const QString &chosen,
-                         QWidget *parent)
+QComboBox *pitcherChoice(const QString &objectName, const QStringList &pitchers, const QString &chosen, QWidget *parent)
 {
     auto *choice = new QComboBox(parent);
     choice->setObjectName(objectName);

@@ -129,7 +129,7 @@ void GameKeeper::windowShown()
                                  .arg(when, team(Side::Away), team(Side::Home));
     // No leaves it among the kept sheets, for File, Recover.
     if (m_context.prompter.askYesNo(m_window, question))
-        apply(*found.snapshot, found.rolls, found.details, tr("Restore Sheet"),
+        apply(*found.snapshot, found.rolls, datedDetails(found), tr("Restore Sheet"),
               {unfinished->boundFile, unfinished->id});
 }
 
@@ -204,7 +204,8 @@ bool GameKeeper::openFile(const QString &path)
         return false;
     }
     keepLeavingSheet();
-    apply(*opened.snapshot, opened.rolls, opened.details, tr("Open %1").arg(QFileInfo(path).fileName()), {path, {}});
+    apply(*opened.snapshot, opened.rolls, datedDetails(opened), tr("Open %1").arg(QFileInfo(path).fileName()),
+          {path, {}});
     m_history.setClean();
     rememberFolder(path);
     return true;
@@ -231,7 +232,7 @@ void GameKeeper::recoverSheet(const KeptSheet &kept)
         return;
     }
     keepLeavingSheet();
-    apply(*opened.snapshot, opened.rolls, opened.details, tr("Recover Sheet"), {kept.boundFile, kept.id});
+    apply(*opened.snapshot, opened.rolls, datedDetails(opened), tr("Recover Sheet"), {kept.boundFile, kept.id});
 }
 
 void GameKeeper::resetSheet()
@@ -344,8 +345,21 @@ QString GameKeeper::suggestedPath(const QString &extension) const
                                     m_sheet.field(ColumnId::Team, Side::Home).text(), day, extension));
 }
 
+GameDetails GameKeeper::datedDetails(const OpenedGame &game)
+{
+    // A game without a date of its own was played the day it was first saved: saved again
+    // later (a correction), it keeps that day, and its place in a season.
+    GameDetails details = game.details;
+    if (!details.date.isValid() && game.saved.isValid())
+        details.date = game.saved.toLocalTime().date();
+    return details;
+}
+
 bool GameKeeper::writeTo(const QString &path)
 {
+    // A game is dated the day it is first saved, unless its details say otherwise.
+    if (!m_details.date.isValid())
+        m_details.date = m_context.clock.now().date();
     QString error;
     if (!writeFileAtomically(path, currentGame(), &error)) {
         m_context.prompter.inform(m_window, tr("The game could not be saved as \"%1\".\n%2")
@@ -359,5 +373,6 @@ bool GameKeeper::writeTo(const QString &path)
     m_rollsChanged = false;
     bind({path, {}});
     rememberFolder(path);
+    Q_EMIT gameSaved(path);
     return true;
 }

@@ -80,6 +80,8 @@ public:
 Q_SIGNALS:
     // The file behind the sheet changed (opened, saved under a name, a new sheet).
     void filePathChanged(const QString &path);
+    // The game was written to its file.
+    void gameSaved(const QString &path);
 
 private:
     // The file a sheet belongs to, and the kept sheet it is (when it was kept or recovered).
@@ -97,6 +99,8 @@ private:
     void keepLeavingSheet();
     // Reads and checks a game file, its rolls too.
     OpenedGame load(const QString &path) const;
+    // The game's details, dated by when the game was first saved where they have no date.
+    static GameDetails datedDetails(const OpenedGame &game);
     // Puts a game on the sheet as one step called text, bound as given; undoing it brings
     // back the sheet, its binding and its rolls as they were.
     void apply(const GameSnapshot &snapshot, const QJsonArray &rolls, const GameDetails &details, const QString &text,

@@ -83,6 +83,7 @@ void ScoresheetWindow::buildMenus()
         command("mnuExportPdf", tr("Export P&DF..."), &ScoresheetWindow::exportPdf),
         separator(),
         command("mnuGameDetails", tr("Game &Details..."), &ScoresheetWindow::showGameDetails),
+        command("mnuSeason", tr("Season &Book..."), &ScoresheetWindow::seasonRequested),
         separator(),
         command("mnuRecover", tr("Re&cover Last Sheet"), [keeper] { keeper->recoverLastSheet(); }),
         command("mnuRecoverUnsaved", tr("Recover &Unsaved Games..."), &ScoresheetWindow::showKeptSheets),

@@ -28,6 +28,10 @@ public:
     SheetHistory &history() { return *m_history; }
     GameKeeper &gameKeeper() { return *m_keeper; }
 
+Q_SIGNALS:
+    // File, "Season Book...".
+    void seasonRequested();
+
 public Q_SLOTS:
     void resetSheet();
     void printSheet();

@@ -11,6 +11,8 @@
 #include "ui/season/TeamFilterModel.h"
 
 #include <QAction>
+
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -103,6 +105,10 @@ QTableView *SeasonWindow::addTable(const QString &objectName, const QString &tit
     view->setAlternatingRowColors(true);
     view->setTabKeyNavigation(false);
     view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    // Columns as wide as what they show, judged by the first few hundred rows.
+    view->horizontalHeader()->setResizeContentsPrecision(300);
+    m_views << view;
     view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     view->horizontalHeader()->setSectionsMovable(false);
     view->horizontalHeader()->setHighlightSections(false);
@@ -171,7 +177,9 @@ QWidget *SeasonWindow::buildChecksPage()
     split->setObjectName(QStringLiteral("cmdSplit"));
     split->setToolTip(tr("Counts the spellings as two players again"));
     namesBox(tr("Merged names"), m_mergedView, split);
-    page->setStretchFactor(0, 3);
+    page->setStretchFactor(0, 4);
+    page->setStretchFactor(1, 2);
+    page->setStretchFactor(2, 1);
 
     connect(merge, &QPushButton::clicked, this, &SeasonWindow::mergeSuggestion);
     connect(split, &QPushButton::clicked, this, &SeasonWindow::splitName);
@@ -237,13 +245,27 @@ void SeasonWindow::showFigures()
     } else {
         const QString name = figures->seasonName.isEmpty() ? QFileInfo(m_book->folder()).fileName()
                                                            : figures->seasonName;
-        m_title->setText(tr("<b>%1</b> &mdash; %2 games in %3")
+        m_title->setText(tr("<b>%1</b> &mdash; %2 %3 in %4")
                              .arg(name.toHtmlEscaped())
                              .arg(figures->games.size())
+                             .arg(m_type->currentIndex() == 0   ? tr("regular season games")
+                                  : m_type->currentIndex() == 1 ? tr("postseason games")
+                                  : m_type->currentIndex() == 2 ? tr("exhibition games")
+                                                                : tr("games"))
                              .arg(folder.toHtmlEscaped()));
         setWindowTitle(tr("%1 - Season Book").arg(name));
     }
     m_tabs->setTabText(4, figures->checks.empty() ? tr("&Checks") : tr("&Checks (%1)").arg(figures->checks.size()));
+    // Columns fit what they show when a season first shows; later readings leave the user's widths.
+    if (m_book->folder() != m_fittedFolder && !m_book->isReading()) {
+        m_fittedFolder = m_book->folder();
+        for (QTableView *view : std::as_const(m_views))
+            view->resizeColumnsToContents();
+    }
+    // No column of divisions where the season has none.
+    const bool divisions = std::any_of(figures->standings.begin(), figures->standings.end(),
+                                       [](const StandingRow &row) { return !row.division.isEmpty(); });
+    m_views.first()->setColumnHidden(0, !divisions);
 
     // The teams the season knows; the one chosen stays chosen while the season has it.
     const QString chosen = m_team->currentData().toString();

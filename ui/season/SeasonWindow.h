@@ -74,6 +74,8 @@ private:
     QComboBox *m_type;
     QTabWidget *m_tabs;
     QList<TeamFilterModel *> m_filters;
+    QList<QTableView *> m_views; // the standings first
+    QString m_fittedFolder;      // the season whose columns were fitted to what they show
     SeasonTableModel<StandingRow> *m_standings;
     SeasonTableModel<BattingRow> *m_batting;
     SeasonTableModel<PitchingRow> *m_pitching;

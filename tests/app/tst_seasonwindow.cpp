@@ -5,6 +5,7 @@
 #include "ui/Appearance.h"
 #include "ui/scoresheet/GameKeeper.h"
 #include "ui/scoresheet/ScoresheetWindow.h"
+#include "ui/season/PlayerLogDialog.h"
 #include "ui/season/SeasonTableModel.h"
 #include "ui/season/SeasonWindow.h"
 
@@ -221,6 +222,30 @@ private Q_SLOTS:
         QVERIFY(read.wait(10000));
         QCOMPARE(merged->model()->rowCount(), 0);
         QVERIFY(m_ctx->prompter.messages.isEmpty());
+    }
+
+    // A player's line opens his games one by one with their totals, and a game opens in the scoresheet.
+    void playerLog()
+    {
+        m_nav->start({}, season());
+        QVERIFY(waitForFigures());
+        QTableView *batting = table("tblBatting");
+        int avery = -1;
+        for (int row = 0; row < batting->model()->rowCount(); ++row)
+            if (cell(batting, row, QStringLiteral("Player")) == QStringLiteral("Avery"))
+                avery = row;
+        QVERIFY(avery >= 0);
+        batting->setCurrentIndex(batting->model()->index(avery, 0));
+        emit batting->activated(batting->currentIndex());
+        auto *log = window()->findChild<PlayerLogDialog *>();
+        QVERIFY(log);
+        QCOMPARE(log->table()->model()->rowCount(), 1);
+        QCOMPARE(cell(log->table(), 0, QStringLiteral("Opponent")), QStringLiteral("Bats"));
+        QCOMPARE(cell(log->table(), 0, QStringLiteral("H")), QStringLiteral("2"));
+        QVERIFY(log->totals().contains(QStringLiteral("H 2")) && log->totals().contains(QStringLiteral("RBI 1")));
+        emit log->table()->activated(log->table()->model()->index(0, 0));
+        QVERIFY(m_nav->scoresheet());
+        QCOMPARE(m_nav->scoresheet()->gameKeeper().filePath(), QDir(season()).filePath(QStringLiteral("g1.quorvel")));
     }
 
     // A season folder that goes away while the book shows it is told in one line; nothing breaks.

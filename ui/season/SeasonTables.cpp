@@ -110,20 +110,32 @@ SeasonTableModel<StandingRow> *SeasonTables::standings(QObject *parent)
          },
          [](const SeasonFigures &, const R &row) { return QVariant(row.gamesBehind); },
          Qt::AlignRight | Qt::AlignVCenter, tr("Games behind the division's leader")},
-        {tr("Home"), [](const SeasonFigures &, const R &row) { return QStringLiteral("%1-%2").arg(row.homeWins).arg(row.homeLosses); },
+        {tr("Home"),
+         [](const SeasonFigures &, const R &row) {
+             return QStringLiteral("%1-%2").arg(row.homeWins).arg(row.homeLosses);
+         },
          [](const SeasonFigures &, const R &row) { return QVariant(row.homeWins - row.homeLosses); },
          Qt::AlignRight | Qt::AlignVCenter, tr("Wins and losses at home")},
-        {tr("Road"), [](const SeasonFigures &, const R &row) { return QStringLiteral("%1-%2").arg(row.roadWins).arg(row.roadLosses); },
+        {tr("Road"),
+         [](const SeasonFigures &, const R &row) {
+             return QStringLiteral("%1-%2").arg(row.roadWins).arg(row.roadLosses);
+         },
          [](const SeasonFigures &, const R &row) { return QVariant(row.roadWins - row.roadLosses); },
          Qt::AlignRight | Qt::AlignVCenter, tr("Wins and losses on the road")},
-        {tr("L10"), [](const SeasonFigures &, const R &row) { return QStringLiteral("%1-%2").arg(row.lastTenWins).arg(row.lastTenLosses); },
+        {tr("L10"),
+         [](const SeasonFigures &, const R &row) {
+             return QStringLiteral("%1-%2").arg(row.lastTenWins).arg(row.lastTenLosses);
+         },
          [](const SeasonFigures &, const R &row) { return QVariant(row.lastTenWins - row.lastTenLosses); },
          Qt::AlignRight | Qt::AlignVCenter, tr("Wins and losses in the last ten final games")},
         text("STRK", &R::streak, "Streak: the last results in a row"),
         number("RS", &R::runsScored, "Runs scored"),
         number("RA", &R::runsAllowed, "Runs allowed"),
         computed("DIFF", &R::difference, "Runs scored less runs allowed"),
-        {tr("Pyth"), [](const SeasonFigures &, const R &row) { return QStringLiteral("%1-%2").arg(row.pythagoreanWins).arg(row.pythagoreanLosses); },
+        {tr("Pyth"),
+         [](const SeasonFigures &, const R &row) {
+             return QStringLiteral("%1-%2").arg(row.pythagoreanWins).arg(row.pythagoreanLosses);
+         },
          [](const SeasonFigures &, const R &row) { return QVariant(row.pythagoreanWins); },
          Qt::AlignRight | Qt::AlignVCenter, tr("The record the runs scored and allowed would give")},
     };
@@ -171,9 +183,12 @@ SeasonTableModel<PitchingRow> *SeasonTables::pitching(QObject *parent)
         number("ER", &R::earned, "Earned runs"),
         number("BB", &R::walks, "Walks"),
         number("SO", &R::strikeouts, "Strikeouts"),
-        rate("ERA", [](const R &r) { return 9 * r.earned; }, &R::era, "Earned runs a nine innings"),
-        rate("WHIP", [](const R &r) { return r.hits + r.walks; }, &R::whip, "Walks and hits an inning"),
-        rate("K9", [](const R &r) { return 9 * r.strikeouts; }, &R::strikeoutsPerNine, "Strikeouts a nine innings"),
+        rate(
+            "ERA", [](const R &r) { return 9 * r.earned; }, &R::era, "Earned runs a nine innings"),
+        rate(
+            "WHIP", [](const R &r) { return r.hits + r.walks; }, &R::whip, "Walks and hits an inning"),
+        rate(
+            "K9", [](const R &r) { return 9 * r.strikeouts; }, &R::strikeoutsPerNine, "Strikeouts a nine innings"),
     };
     return new SeasonTableModel<R>([](const SeasonFigures &f) -> const std::vector<R> & { return f.pitching; },
                                    std::move(columns), teamOf<R>, parent);
@@ -185,7 +200,8 @@ SeasonTableModel<GameRow> *SeasonTables::games(QObject *parent)
     std::vector<SeasonColumn<R>> columns = {
         {tr("Date"), [](const SeasonFigures &, const R &row) { return dateText(row.date); },
          [](const SeasonFigures &, const R &row) { return QVariant(row.date.toJulianDay()); }, Left, QString()},
-        {tr("No."), [](const SeasonFigures &, const R &row) { return row.number ? QString::number(*row.number) : QString(); },
+        {tr("No."),
+         [](const SeasonFigures &, const R &row) { return row.number ? QString::number(*row.number) : QString(); },
          [](const SeasonFigures &, const R &row) { return QVariant(row.number.value_or(0)); },
          Qt::AlignRight | Qt::AlignVCenter, tr("The game's number that day")},
         text("Away", &R::away),
@@ -193,10 +209,14 @@ SeasonTableModel<GameRow> *SeasonTables::games(QObject *parent)
         {tr("Score"), [](const SeasonFigures &, const R &row) { return scoreText(row); },
          [](const SeasonFigures &, const R &row) { return QVariant(row.awayRuns + row.homeRuns); },
          Qt::AlignHCenter | Qt::AlignVCenter, tr("Runs, away before home")},
-        {tr("Hits"), [](const SeasonFigures &, const R &row) { return QStringLiteral("%1-%2").arg(row.awayHits).arg(row.homeHits); },
+        {tr("Hits"),
+         [](const SeasonFigures &, const R &row) {
+             return QStringLiteral("%1-%2").arg(row.awayHits).arg(row.homeHits);
+         },
          [](const SeasonFigures &, const R &row) { return QVariant(row.awayHits + row.homeHits); },
          Qt::AlignHCenter | Qt::AlignVCenter, tr("Hits, away before home")},
-        {tr("Innings"), [](const SeasonFigures &, const R &row) { return QString::number(qMax(row.awayInnings, row.homeInnings)); },
+        {tr("Innings"),
+         [](const SeasonFigures &, const R &row) { return QString::number(qMax(row.awayInnings, row.homeInnings)); },
          [](const SeasonFigures &, const R &row) { return QVariant(qMax(row.awayInnings, row.homeInnings)); },
          Qt::AlignRight | Qt::AlignVCenter, QString()},
         {tr("Kind"), [](const SeasonFigures &, const R &row) { return typeName(row.type); }, {}, Left, QString()},
@@ -204,14 +224,17 @@ SeasonTableModel<GameRow> *SeasonTables::games(QObject *parent)
     };
     return new SeasonTableModel<R>([](const SeasonFigures &f) -> const std::vector<R> & { return f.games; },
                                    std::move(columns),
-                                   [](const SeasonFigures &, const R &row) { return QStringList{row.away, row.home}; },
+                                   [](const SeasonFigures &, const R &row) {
+                                       return QStringList{row.away, row.home};
+                                   },
                                    parent);
 }
 
 SeasonTableModel<CheckRow> *SeasonTables::checks(QObject *parent)
 {
     using R = CheckRow;
-    std::vector<SeasonColumn<R>> columns = {text("File", &R::file), text("Where", &R::row), text("Problem", &R::problem)};
+    std::vector<SeasonColumn<R>> columns = {text("File", &R::file), text("Where", &R::row),
+                                            text("Problem", &R::problem)};
     return new SeasonTableModel<R>([](const SeasonFigures &f) -> const std::vector<R> & { return f.checks; },
                                    std::move(columns), [](const SeasonFigures &, const R &) { return QStringList(); },
                                    parent);

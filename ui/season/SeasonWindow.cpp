@@ -7,12 +7,12 @@
 #include "ui/Appearance.h"
 #include "ui/ScreenFit.h"
 #include "ui/WindowContext.h"
+#include "ui/season/PlayerLogDialog.h"
 #include "ui/season/SeasonTables.h"
 #include "ui/season/TeamFilterModel.h"
 
 #include <QAction>
 
-#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -27,10 +27,18 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const QString SeasonFolderKey = QStringLiteral("season/folder");
+
+// The row of a season's table the user has chosen; null when none is.
+template <typename Row> const Row *chosenRow(const QTableView *view, const SeasonTableModel<Row> *model)
+{
+    const auto *filter = static_cast<const TeamFilterModel *>(view->model());
+    return model->row(filter->mapToSource(view->currentIndex()).row());
 }
+} // namespace
 
 SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     : QMainWindow(parent)
@@ -56,8 +64,8 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
 
     m_tabs->setObjectName(QStringLiteral("tabSeason"));
     addTable(QStringLiteral("tblStandings"), tr("&Standings"), m_standings);
-    addTable(QStringLiteral("tblBatting"), tr("&Batting"), m_batting);
-    addTable(QStringLiteral("tblPitching"), tr("&Pitching"), m_pitching);
+    QTableView *batting = addTable(QStringLiteral("tblBatting"), tr("&Batting"), m_batting);
+    QTableView *pitching = addTable(QStringLiteral("tblPitching"), tr("&Pitching"), m_pitching);
     m_gamesView = addTable(QStringLiteral("tblGames"), tr("&Games"), m_games);
     m_tabs->addTab(buildChecksPage(), tr("&Checks"));
 
@@ -78,6 +86,15 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     connect(m_book, &SeasonBook::figuresChanged, this, &SeasonWindow::showFigures);
     connect(m_book, &SeasonBook::problemChanged, this, &SeasonWindow::showProblem);
     connect(m_gamesView, &QTableView::activated, this, &SeasonWindow::openGame);
+    // A player's line opens his games, one by one.
+    connect(batting, &QTableView::activated, this, [this, batting] {
+        if (const BattingRow *row = chosenRow(batting, m_batting))
+            showPlayerLog(PlayerLogDialog::Kind::Batting, row->player, row->team);
+    });
+    connect(pitching, &QTableView::activated, this, [this, pitching] {
+        if (const PitchingRow *row = chosenRow(pitching, m_pitching))
+            showPlayerLog(PlayerLogDialog::Kind::Pitching, row->player, row->team);
+    });
     showFigures();
 
     resize(QSize(1000, 640).boundedTo(ScreenFit::room(this)));
@@ -305,14 +322,14 @@ void SeasonWindow::openGame(const QModelIndex &index)
         Q_EMIT gameChosen(QDir(m_book->folder()).filePath(game->file));
 }
 
-namespace {
-// The row of a season's table the user has chosen; null when none is.
-template <typename Row> const Row *chosenRow(const QTableView *view, const SeasonTableModel<Row> *model)
+void SeasonWindow::showPlayerLog(PlayerLogDialog::Kind kind, const QString &player, const QString &team)
 {
-    const auto *filter = static_cast<const TeamFilterModel *>(view->model());
-    return model->row(filter->mapToSource(view->currentIndex()).row());
+    auto *log = new PlayerLogDialog(m_book->figures(), kind, player, team, this);
+    log->setAttribute(Qt::WA_DeleteOnClose);
+    connect(log, &PlayerLogDialog::gameChosen, this,
+            [this](const QString &file) { Q_EMIT gameChosen(QDir(m_book->folder()).filePath(file)); });
+    log->show();
 }
-} // namespace
 
 void SeasonWindow::mergeSuggestion()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/season/PlayerLogDialog.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -63,6 +65,7 @@ private:
     void openGame(const QModelIndex &index);
     void mergeSuggestion();
     void splitName();
+    void showPlayerLog(PlayerLogDialog::Kind kind, const QString &player, const QString &team);
     // A sentence from the season book, when it has one.
     void tellProblem(const QString &problem);
 

@@ -21,15 +21,31 @@ template <typename Row> std::vector<SeasonColumn<Row>> gameColumns()
 {
     constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
     return {
-        {tr("Date"), [](const SeasonFigures &f, const Row &row) { return SeasonTables::dateText(f.games[std::size_t(row.game)].date); },
+        {tr("Date"),
+         [](const SeasonFigures &f, const Row &row) {
+             return SeasonTables::dateText(f.games[std::size_t(row.game)].date);
+         },
          [](const SeasonFigures &, const Row &row) { return QVariant(row.game); }, Left, QString()},
-        {tr("Opponent"), [](const SeasonFigures &f, const Row &row) { return f.teamNames[std::size_t(row.opponent)]; }, {}, Left, QString()},
-        {tr("Where"), [](const SeasonFigures &, const Row &row) { return row.home ? tr("home") : tr("road"); }, {}, Left, QString()},
-        {tr("Score"), [](const SeasonFigures &f, const Row &row) { return SeasonTables::scoreText(f.games[std::size_t(row.game)]); }, {}, Qt::AlignHCenter | Qt::AlignVCenter, tr("Runs, away before home")},
+        {tr("Opponent"),
+         [](const SeasonFigures &f, const Row &row) { return f.teamNames[std::size_t(row.opponent)]; },
+         {},
+         Left,
+         QString()},
+        {tr("Where"),
+         [](const SeasonFigures &, const Row &row) { return row.home ? tr("home") : tr("road"); },
+         {},
+         Left,
+         QString()},
+        {tr("Score"),
+         [](const SeasonFigures &f, const Row &row) { return SeasonTables::scoreText(f.games[std::size_t(row.game)]); },
+         {},
+         Qt::AlignHCenter | Qt::AlignVCenter,
+         tr("Runs, away before home")},
     };
 }
 
-template <typename Row, typename Number> SeasonColumn<Row> count(const char *header, Number Row::*member, const char *tip)
+template <typename Row, typename Number>
+SeasonColumn<Row> count(const char *header, Number Row::*member, const char *tip)
 {
     return {tr(header), [member](const SeasonFigures &, const Row &row) { return QString::number(row.*member); },
             [member](const SeasonFigures &, const Row &row) { return QVariant(qint64(row.*member)); },
@@ -63,8 +79,8 @@ PlayerLogDialog::PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, K
                                   count("RBI", &R::rbi, "Runs batted in"), count("SB", &R::steals, "Stolen bases")})
             columns.push_back(c);
         model = new SeasonTableModel<R>([this](const SeasonFigures &) -> const std::vector<R> & { return m_batting; },
-                                        std::move(columns), [](const SeasonFigures &, const R &) { return QStringList(); },
-                                        this);
+                                        std::move(columns),
+                                        [](const SeasonFigures &, const R &) { return QStringList(); }, this);
         int hits = 0, doubles = 0, triples = 0, homeRuns = 0, rbi = 0, steals = 0;
         for (const R &row : m_batting) {
             hits += row.hits, doubles += row.doubles, triples += row.triples;
@@ -87,8 +103,8 @@ PlayerLogDialog::PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, K
                                   count("SO", &R::strikeouts, "Strikeouts")})
             columns.push_back(c);
         model = new SeasonTableModel<R>([this](const SeasonFigures &) -> const std::vector<R> & { return m_pitching; },
-                                        std::move(columns), [](const SeasonFigures &, const R &) { return QStringList(); },
-                                        this);
+                                        std::move(columns),
+                                        [](const SeasonFigures &, const R &) { return QStringList(); }, this);
         int outs = 0, hits = 0, runs = 0, earned = 0, walks = 0, strikeouts = 0, starts = 0;
         for (const R &row : m_pitching) {
             outs += row.outs, hits += row.hits, runs += row.runs, earned += row.earned;

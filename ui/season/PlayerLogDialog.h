@@ -19,8 +19,8 @@ class PlayerLogDialog final : public QDialog
 public:
     enum class Kind { Batting, Pitching };
 
-    PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, Kind kind, const QString &player,
-                    const QString &team, QWidget *parent);
+    PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, Kind kind, const QString &player, const QString &team,
+                    QWidget *parent);
 
     QTableView *table() const { return m_table; }
     // "G 12, H 15, 2B 3, ..." under the games.

@@ -67,3 +67,27 @@ inline SeasonFigures reportSeason(const QString &folder)
     writeReportSeason(folder);
     return readSeason(folder);
 }
+
+// The seasons that leave little to show: no game, one final game, one game not finished,
+// one team alone (the other side of its one game left blank).
+enum class SmallSeason { NoGame, OneGame, NoFinalGame, OneTeam };
+
+inline void addSmallSeasonRows()
+{
+    QTest::addColumn<SmallSeason>("small");
+    QTest::newRow("no game") << SmallSeason::NoGame;
+    QTest::newRow("one game") << SmallSeason::OneGame;
+    QTest::newRow("no final game") << SmallSeason::NoFinalGame;
+    QTest::newRow("one team") << SmallSeason::OneTeam;
+}
+
+inline void writeSmallSeason(const QString &folder, SmallSeason small)
+{
+    if (small == SmallSeason::NoGame)
+        return;
+    const int innings = small == SmallSeason::NoFinalGame ? 4 : 9;
+    GameBuilder game(QStringLiteral("Owls"), small == SmallSeason::OneTeam ? QString() : QStringLiteral("Bats"));
+    game.inning(Side::Away, 1, QStringLiteral("Pat"), 1).quietInnings(Side::Away, 2, innings);
+    game.quietInnings(Side::Home, 1, innings, QStringLiteral("Ace"));
+    game.save(folder, QStringLiteral("g.quorvel"));
+}

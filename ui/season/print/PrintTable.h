@@ -1,0 +1,42 @@
+#pragma once
+
+#include "season/ReportTable.h"
+
+#include <QFont>
+#include <QPointF>
+
+#include <vector>
+
+class QPainter;
+
+// A table of the season's report as it goes on paper: measured once in logical pixels
+// with the bundled fonts, painted a slice of rows at a time so that a long table runs on
+// over pages (its caption and header again on each). A table wider than the room it is
+// given is drawn smaller as a whole; names too long for their column end in "…".
+class PrintTable
+{
+public:
+    PrintTable(ReportTable table, double room);
+
+    int rowCount() const { return int(m_table.rows.size()); }
+    bool hasTotals() const { return !m_table.totals.empty(); }
+    double width() const { return m_width * m_scale; }
+    // The height of rows first..last-1 with the caption and header above them and, when
+    // totals is true, the totals row below.
+    double height(int first, int last, bool totals) const;
+    // Draws that slice with its top-left corner at at; continued marks the caption as a
+    // table begun on an earlier page.
+    void paint(QPainter &painter, QPointF at, int first, int last, bool totals, bool continued) const;
+
+private:
+    void paintRow(QPainter &painter, double y, const ReportTable::Row &row, const QFont &font) const;
+
+    ReportTable m_table;
+    QFont m_font;
+    QFont m_bold;
+    std::vector<double> m_columns; // widths, unscaled
+    double m_width = 0;
+    double m_scale = 1;
+    double m_row = 0;
+    double m_caption = 0;
+};

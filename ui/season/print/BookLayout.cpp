@@ -2,6 +2,7 @@
 
 #include "ui/art/Fonts.h"
 #include "ui/season/print/PrintTable.h"
+#include "ui/season/print/TextMeasure.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -24,6 +25,7 @@ QString shortened(const QString &text)
 
 BookLayout::BookLayout(const QString &footer)
     : m_footer(footer)
+    , m_measure(std::make_unique<TextMeasure>(Fonts::font(7.5), Fonts::font(7.5, true)))
 {
 }
 
@@ -59,7 +61,7 @@ void BookLayout::paragraph(const QString &text)
 
 void BookLayout::table(const ReportTable &table)
 {
-    add({{}, {}, false, std::make_shared<const PrintTable>(table, BookPage::Width), {}});
+    add({{}, {}, false, std::make_shared<const PrintTable>(table, BookPage::Width, *m_measure), {}});
 }
 
 void BookLayout::tablesSideBySide(const ReportTable &left, const ReportTable &right)
@@ -68,8 +70,8 @@ void BookLayout::tablesSideBySide(const ReportTable &left, const ReportTable &ri
     add({{},
          {},
          false,
-         std::make_shared<const PrintTable>(left, half),
-         std::make_shared<const PrintTable>(right, half)});
+         std::make_shared<const PrintTable>(left, half, *m_measure),
+         std::make_shared<const PrintTable>(right, half, *m_measure)});
 }
 
 void BookLayout::beginGroup()

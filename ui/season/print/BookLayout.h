@@ -10,6 +10,7 @@
 #include <vector>
 
 class PrintTable;
+class TextMeasure;
 
 // Lays texts and tables out on book pages from the top down: a heading stays with what
 // follows it, a long table runs on over pages with its caption and header again, two
@@ -51,6 +52,7 @@ private:
     double room() const;
 
     QString m_footer;
+    std::unique_ptr<TextMeasure> m_measure;
     std::vector<std::unique_ptr<BookPage>> m_pages;
     double m_y = 0;
     bool m_grouping = false;

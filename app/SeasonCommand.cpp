@@ -3,10 +3,17 @@
 #include "season/SeasonCalculator.h"
 #include "season/SeasonCsv.h"
 #include "season/SeasonReader.h"
+#include "season/SeasonReport.h"
+#include "services/QtPrinter.h"
+#include "ui/season/print/SeasonPrintBook.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -22,35 +29,74 @@ void printError(const QString &text)
     std::fputs(qPrintable(QStringLiteral("quorvel: %1\n").arg(text)), stderr);
 }
 
+// Set in the environment of the program run again for the PDF book, so that it never runs itself once more.
+const char *const OffscreenRun = "QUORVEL_SEASON_OFFSCREEN";
+
+// Runs this command line again on the offscreen platform, its output going where ours
+// goes; returns its exit code.
+int runOffscreen()
+{
+    QProcess again;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // A graphical platform wants a private runtime folder; without a desktop session there is none.
+    QTemporaryDir runtime;
+    if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")) && runtime.isValid()
+        && QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QString::fromLatin1(OffscreenRun), QStringLiteral("1"));
+    again.setProcessEnvironment(environment);
+    again.setProcessChannelMode(QProcess::ForwardedChannels);
+    again.setInputChannelMode(QProcess::ForwardedInputChannel);
+    again.start(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    if (!again.waitForStarted(-1) || !again.waitForFinished(-1) || again.exitStatus() != QProcess::NormalExit) {
+        printError(tr("The PDF book could not be written: the program could not run on the offscreen platform."));
+        return 1;
+    }
+    return again.exitCode();
+}
+
 } // namespace
 
 SeasonCommand::SeasonCommand(QCommandLineParser &options)
     : m_season(QStringLiteral("season"),
-               tr("Opens the season book on the games in the folder DIR, or, with --export-csv, writes its files."),
+               tr("Opens the season book on the games in the folder DIR, or, with an export, writes its files."),
                QStringLiteral("DIR"))
     , m_export(QStringLiteral("export-csv"),
                tr("Writes the season's standings, statistics, games and checks as CSV files into OUTDIR."),
                QStringLiteral("OUTDIR"))
+    , m_html(QStringLiteral("export-html"),
+             tr("Writes the season's report for the league into OUTDIR: index.html, a page a team and a page a "
+                "game, readable from the disk."),
+             QStringLiteral("OUTDIR"))
+    , m_pdf(QStringLiteral("export-pdf"),
+            tr("Writes the season's printable book (standings, leaders, team pages, box scores) as a PDF file."),
+            QStringLiteral("FILE"))
     , m_type(QStringLiteral("type"),
              tr("The kind of game counted: regular (the default), postseason, exhibition or all."),
              QStringLiteral("TYPE"), QStringLiteral("regular"))
 {
     options.addOption(m_season);
     options.addOption(m_export);
+    options.addOption(m_html);
+    options.addOption(m_pdf);
     options.addOption(m_type);
 }
 
 QString SeasonCommand::folderToShow(const QCommandLineParser &options) const
 {
-    return options.isSet(m_season) && !options.isSet(m_export) ? options.value(m_season) : QString();
+    const bool exports = options.isSet(m_export) || options.isSet(m_html) || options.isSet(m_pdf);
+    return options.isSet(m_season) && !exports ? options.value(m_season) : QString();
 }
 
 std::optional<int> SeasonCommand::runIfAsked(const QCommandLineParser &options) const
 {
-    if (!options.isSet(m_export))
+    const bool exports = options.isSet(m_export) || options.isSet(m_html) || options.isSet(m_pdf);
+    if (!exports)
         return std::nullopt;
     if (!options.isSet(m_season)) {
-        printError(tr("--export-csv needs the season's folder: --season DIR.\nTry 'quorvel --help'."));
+        printError(tr("An export (--export-csv, --export-html or --export-pdf) needs the season's folder: "
+                      "--season DIR.\nTry 'quorvel --help'."));
         return 2;
     }
     const QString typeName = options.value(m_type);
@@ -58,6 +104,13 @@ std::optional<int> SeasonCommand::runIfAsked(const QCommandLineParser &options) 
     if (!type && typeName != QStringLiteral("all")) {
         printError(tr("--type is one of regular, postseason, exhibition and all.\nTry 'quorvel --help'."));
         return 2;
+    }
+    if (options.isSet(m_pdf) && !qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        if (qEnvironmentVariableIsSet(OffscreenRun)) {
+            printError(tr("The PDF book could not be written: no graphical platform could be started."));
+            return 1;
+        }
+        return runOffscreen();
     }
 
     SeasonState start;
@@ -74,7 +127,16 @@ std::optional<int> SeasonCommand::runIfAsked(const QCommandLineParser &options) 
     for (const auto &game : games)
         if (game->refused())
             printError(tr("skipped %1: %2").arg(game->file, game->refusal));
-    const QString written = SeasonCsv::write(figures, options.value(m_export));
+
+    QString written;
+    if (options.isSet(m_export))
+        written = SeasonCsv::write(figures, options.value(m_export));
+    if (written.isEmpty() && options.isSet(m_html))
+        written = SeasonReport(figures).write(options.value(m_html));
+    if (written.isEmpty() && options.isSet(m_pdf)) {
+        QtPrinter printer;
+        SeasonPrintBook(figures).writePdf(printer, options.value(m_pdf), &written);
+    }
     if (!written.isEmpty()) {
         printError(written);
         return 1;

@@ -6,7 +6,10 @@
 #include <optional>
 
 // The season book on the command line, without a window or a display:
-//   quorvel --season DIR --export-csv OUTDIR [--type regular|postseason|exhibition|all]
+//   quorvel --season DIR [--export-csv OUTDIR] [--export-html OUTDIR] [--export-pdf FILE]
+//           [--type regular|postseason|exhibition|all]
+// at least one export given. The PDF book needs fonts, and so a graphical platform: without
+// a display the program runs itself again on the offscreen platform to write it.
 class SeasonCommand
 {
 public:
@@ -20,5 +23,7 @@ public:
 private:
     QCommandLineOption m_season;
     QCommandLineOption m_export;
+    QCommandLineOption m_html;
+    QCommandLineOption m_pdf;
     QCommandLineOption m_type;
 };

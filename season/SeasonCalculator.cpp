@@ -32,15 +32,6 @@ template <typename Row> void sortByTeamThenName(std::vector<Row> &rows)
     rows = std::move(sorted);
 }
 
-// The numbers SeasonNames gave one game's teams and players, in the order of its lines.
-struct GameIds
-{
-    std::array<int, 2> teams{-1, -1};         // by Side
-    std::array<std::vector<int>, 2> batters;  // by the half's batting lines; -1 without a name
-    std::array<std::vector<int>, 2> pitchers; // by the half's pitchers
-    std::array<int, 3> decisions{};           // the win, loss and save: see Calculation::findDecisions
-};
-
 // Adds one batting line (a row, a game) to a larger one.
 template <typename To, typename From> void addBatting(To &to, const From &from)
 {
@@ -56,7 +47,7 @@ template <typename To, typename From> void addBatting(To &to, const From &from)
 struct KnownGame
 {
     std::shared_ptr<const GameRecord> record; // keeps the key's address from being reused
-    std::shared_ptr<const GameIds> ids;
+    std::shared_ptr<const GamePlayers> ids;
     quint64 reading; // the last reading that counted it
 };
 struct KnownGames
@@ -88,7 +79,7 @@ public:
         for (const auto &game : m_counted) {
             auto found = m_known.games.find(game.get());
             if (found == m_known.games.end())
-                found = m_known.games.insert(game.get(), {game, std::make_shared<const GameIds>(name(*game)), 0});
+                found = m_known.games.insert(game.get(), {game, std::make_shared<const GamePlayers>(name(*game)), 0});
             found->reading = reading;
             m_ids.push_back(found->ids);
         }
@@ -104,7 +95,7 @@ public:
         m_figures.games.reserve(m_counted.size());
         m_pitching.resize(std::size_t(m_names.playerCount()));
         for (std::size_t i = 0; i < m_counted.size(); ++i)
-            countGame(m_counted[i], *m_ids[i]);
+            countGame(m_counted[i], m_ids[i]);
         standings();
         suggestions();
         finish();
@@ -130,9 +121,9 @@ private:
     }
 
     // Numbers the game's teams and players.
-    GameIds name(const GameRecord &game)
+    GamePlayers name(const GameRecord &game)
     {
-        GameIds ids;
+        GamePlayers ids;
         for (Side side : Sides)
             ids.teams[std::size_t(side)] = m_names.team(game.half(side));
         for (Side side : Sides) {
@@ -149,7 +140,7 @@ private:
     }
 
     // Counts how the game spells its teams and players.
-    void countSpellings(const GameRecord &game, const GameIds &ids)
+    void countSpellings(const GameRecord &game, const GamePlayers &ids)
     {
         for (Side side : Sides) {
             const HalfRecord &half = game.half(side);
@@ -166,9 +157,10 @@ private:
 
     bool counts(const GameRecord &game) const { return !m_type || game.type == *m_type; }
 
-    void countGame(const std::shared_ptr<const GameRecord> &shared, const GameIds &ids)
+    void countGame(const std::shared_ptr<const GameRecord> &shared, const std::shared_ptr<const GamePlayers> &players)
     {
         const GameRecord &game = *shared;
+        const GamePlayers &ids = *players;
         for (const RecordProblem &problem : game.problems)
             check(game, problem.row, problem.problem);
         const int away = ids.teams[std::size_t(Side::Away)];
@@ -195,6 +187,7 @@ private:
 
         GameRow row;
         row.record = shared;
+        row.players = players;
         row.file = game.file;
         row.date = game.date;
         row.number = game.details.number;
@@ -219,7 +212,7 @@ private:
     }
 
     // side: the team at bat. A name in two rows of one game is one log row, one game.
-    void countBatting(const GameRecord &game, const GameIds &ids, Side side)
+    void countBatting(const GameRecord &game, const GamePlayers &ids, Side side)
     {
         const HalfRecord &half = game.half(side);
         const std::vector<int> &players = ids.batters[std::size_t(side)];
@@ -250,7 +243,7 @@ private:
     }
 
     // side: the team at bat; the pitchers are the other team's.
-    void countPitching(const GameRecord &game, const GameIds &ids, Side side)
+    void countPitching(const GameRecord &game, const GamePlayers &ids, Side side)
     {
         const HalfRecord &half = game.half(side);
         const bool complete = half.completeGame();
@@ -287,8 +280,8 @@ private:
 
     // The win and the save go to a pitcher of the winning team, the loss to one of the
     // losing team, found by name among that team's pitchers in that game.
-    static constexpr int NoDecision = -1;
-    static constexpr int NoSuchPitcher = -2;
+    static constexpr int NoDecision = GamePlayers::NoDecision;
+    static constexpr int NoSuchPitcher = GamePlayers::NoSuchPitcher;
     struct Decision
     {
         const QString &name;
@@ -308,7 +301,7 @@ private:
     }
 
     // The pitchers the decisions name, once per game: NoDecision, NoSuchPitcher or a player.
-    std::array<int, 3> findDecisions(const GameRecord &game, const GameIds &ids)
+    std::array<int, 3> findDecisions(const GameRecord &game, const GamePlayers &ids)
     {
         std::array<int, 3> found{NoDecision, NoDecision, NoDecision};
         const std::array<Decision, 3> decisions = decisionsOf(game);
@@ -325,7 +318,7 @@ private:
         return found;
     }
 
-    void countDecisions(const GameRecord &game, const GameIds &ids)
+    void countDecisions(const GameRecord &game, const GamePlayers &ids)
     {
         if (std::all_of(ids.decisions.begin(), ids.decisions.end(), [](int id) { return id == NoDecision; }))
             return;
@@ -374,12 +367,14 @@ private:
             const QString team = m_names.teamName(m_names.teamOf(player));
             BattingRow &batting = m_batting[std::size_t(player)];
             if (batting.games > 0) {
+                batting.id = player;
                 batting.player = m_names.playerName(player);
                 batting.team = team;
                 m_figures.batting.push_back(batting);
             }
             PitchingRow &pitching = m_pitching[std::size_t(player)];
             if (pitching.games > 0) {
+                pitching.id = player;
                 pitching.player = m_names.playerName(player);
                 pitching.team = team;
                 m_figures.pitching.push_back(pitching);
@@ -408,7 +403,7 @@ private:
     std::vector<CheckRow> m_refused;
     std::vector<CheckRow> m_gameChecks;                                          // in game order
     SeasonCalculator::Games m_counted;                                           // in game order, copies left out
-    std::vector<std::shared_ptr<const GameIds>> m_ids;                           // of m_counted
+    std::vector<std::shared_ptr<const GamePlayers>> m_ids;                       // of m_counted
     std::vector<std::pair<const GameRecord *, std::array<int, 2>>> m_finalGames; // of the kind counted, in order
     std::vector<BattingRow> m_batting;                                           // by player
     std::vector<int> m_logPlayers;       // the players of the half being counted

@@ -5,8 +5,10 @@
 #include <QDate>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // The rows of a season's tables: plain values, ready for a table model to show, sort and
 // filter (by team and, through the book's game type, by kind of game). Rates are kept as
@@ -29,6 +31,7 @@ struct StandingRow
 
 struct BattingRow
 {
+    int id = -1; // the player's number: SeasonFigures::playerNames, the logs' player
     QString player;
     QString team;
     int games = 0;
@@ -40,6 +43,7 @@ struct BattingRow
 
 struct PitchingRow
 {
+    int id = -1; // the player's number: SeasonFigures::playerNames, the logs' player
     QString player;
     QString team;
     int games = 0, starts = 0, completeGames = 0, shutouts = 0;
@@ -59,9 +63,23 @@ private:
     }
 };
 
+// Who a game's teams and lines stand for: numbers into SeasonFigures::teamNames and
+// SeasonFigures::playerNames, so that a box score shows the names as the season does.
+struct GamePlayers
+{
+    static constexpr int NoDecision = -1;    // the details give no such decision
+    static constexpr int NoSuchPitcher = -2; // they name a pitcher who did not pitch for that team
+
+    std::array<int, 2> teams{-1, -1};         // by Side; -1 for a blank name
+    std::array<std::vector<int>, 2> batters;  // by Side, then the half's batting lines; -1 without a name
+    std::array<std::vector<int>, 2> pitchers; // by Side, then the half's pitchers (of the other side's team)
+    std::array<int, 3> decisions{NoDecision, NoDecision, NoDecision}; // the win, the loss and the save
+};
+
 struct GameRow
 {
-    std::shared_ptr<const GameRecord> record; // every figure of the game, for a box score
+    std::shared_ptr<const GameRecord> record;   // every figure of the game, for a box score
+    std::shared_ptr<const GamePlayers> players; // never null in a season's figures
     QString file;
     QDate date;
     std::optional<int> number;

@@ -34,19 +34,33 @@ QPageLayout::Orientation bestOrientation(QSize drawing, const QPageLayout &layou
 
 bool render(const PrintPage &page, QPagedPaintDevice &device)
 {
-    const QSize drawing = page.size();
-    device.setPageOrientation(bestOrientation(drawing, device.pageLayout()));
+    return renderPages({&page}, device);
+}
+
+bool renderPages(const QList<const PrintPage *> &pages, QPagedPaintDevice &device)
+{
+    if (!pages.isEmpty())
+        device.setPageOrientation(bestOrientation(pages.constFirst()->size(), device.pageLayout()));
 
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    // The painter's origin is the printable area's corner; the page is scaled as a
-    // whole, so lines and text stay vectors at the device's resolution.
-    const QRect target = fitRect(drawing, QRect(0, 0, device.width(), device.height()));
-    if (!target.isEmpty()) {
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        // The painter's origin is the printable area's corner; the page is scaled as a
+        // whole, so lines and text stay vectors at the device's resolution.
+        const QSize drawing = pages[i]->size();
+        const QRect target = fitRect(drawing, QRect(0, 0, device.width(), device.height()));
+        if (target.isEmpty())
+            continue;
+        painter.save();
         painter.translate(target.topLeft());
         painter.scale(double(target.width()) / drawing.width(), double(target.height()) / drawing.height());
-        page.paint(painter);
+        pages[i]->paint(painter);
+        painter.restore();
     }
     return painter.end();
 }

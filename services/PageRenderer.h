@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPageLayout>
 #include <QRect>
 #include <QSize>
@@ -21,5 +22,9 @@ QPageLayout::Orientation bestOrientation(QSize drawing, const QPageLayout &layou
 // Turns the device's page the best way and paints the page onto it. Returns false when
 // the device would not start painting (a file that cannot be written, a printer that fails).
 bool render(const PrintPage &page, QPagedPaintDevice &device);
+
+// The same for several pages, one sheet of paper each, turned the way the first page comes
+// out largest. Returns false when the device would not start painting or take another page.
+bool renderPages(const QList<const PrintPage *> &pages, QPagedPaintDevice &device);
 
 } // namespace PageRenderer

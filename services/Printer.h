@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -33,4 +34,10 @@ public:
     // Writes the page to a PDF file. Returns false and sets *error to a sentence naming
     // the file and the reason when it could not be written.
     virtual bool writePdf(const PrintPage &page, const QString &file, QString *error) = 0;
+
+    // The same for several pages in order, as one job or one file named title (a printed
+    // book, a season's box scores); each page is fitted to the paper on its own.
+    virtual bool printPages(const QList<const PrintPage *> &pages, const QString &title, QString *error) = 0;
+    virtual bool writePdfPages(const QList<const PrintPage *> &pages, const QString &file, const QString &title,
+                               QString *error) = 0;
 };

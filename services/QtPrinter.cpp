@@ -38,6 +38,16 @@ QPageSize pdfPaper()
 
 bool QtPrinter::print(const PrintPage &page, QString *error)
 {
+    return printPages({&page}, DocumentName, error);
+}
+
+bool QtPrinter::writePdf(const PrintPage &page, const QString &file, QString *error)
+{
+    return writePdfPages({&page}, file, DocumentName, error);
+}
+
+bool QtPrinter::printPages(const QList<const PrintPage *> &pages, const QString &title, QString *error)
+{
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return fail(error, tr("No printer is installed. Install a printer and make it the default printer, "
@@ -47,16 +57,21 @@ bool QtPrinter::print(const PrintPage &page, QString *error)
         return fail(error, refusal);
 
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(DocumentName);
+    printer.setDocName(title);
     // The red counters stay red on a queue whose own default is greyscale.
     printer.setColorMode(QPrinter::Color);
-    if (!PageRenderer::render(page, printer) || printer.printerState() == QPrinter::Error)
-        return fail(error, tr("The scoresheet could not be printed. Check that the printer is switched on and "
-                              "ready, then print again."));
+    if (!PageRenderer::renderPages(pages, printer) || printer.printerState() == QPrinter::Error)
+        return fail(error, title == DocumentName
+                               ? tr("The scoresheet could not be printed. Check that the printer is switched on "
+                                    "and ready, then print again.")
+                               : tr("\"%1\" could not be printed. Check that the printer is switched on and ready, "
+                                    "then print again.")
+                                     .arg(title));
     return true;
 }
 
-bool QtPrinter::writePdf(const PrintPage &page, const QString &file, QString *error)
+bool QtPrinter::writePdfPages(const QList<const PrintPage *> &pages, const QString &file, const QString &title,
+                              QString *error)
 {
     QFile out(file);
     const auto unwritable = [&] {
@@ -66,12 +81,12 @@ bool QtPrinter::writePdf(const PrintPage &page, const QString &file, QString *er
     if (!out.open(QIODevice::WriteOnly))
         return unwritable();
     QPdfWriter writer(&out);
-    writer.setTitle(DocumentName);
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("Quorvel Companion"));
     writer.setResolution(600);
     writer.setPageSize(pdfPaper());
     writer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
-    if (!PageRenderer::render(page, writer))
+    if (!PageRenderer::renderPages(pages, writer))
         return fail(error, tr("The PDF file %1 could not be written.").arg(QDir::toNativeSeparators(file)));
     // A full disk shows only once the last bytes are flushed.
     if (!out.flush() || out.error() != QFileDevice::NoError)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program's command line: --help and --version answer and end, a wrong option is an
 # error with exit code 2, and without a display the program says so in one line (exit 1).
-# The season book's export runs without any display and its CSV files read back.
+# The season book's exports run without any display: the CSV files read back, the HTML
+# report has its pages, the PDF book its pages.
 #   check-command-line.sh <program> <quorvel-seasongen>
 set -uo pipefail
 program=$1
@@ -58,4 +59,29 @@ expect 2 "--type" headless "$program" --season "$work/season" --export-csv "$wor
 expect 2 "needs the season" headless "$program" --export-csv "$work/out4"
 # Without anything to write, --season opens the season book: a window, so a display is needed.
 expect 1 "no graphical display" headless "$program" --season "$work/season"
+expect 2 "needs the season" headless "$program" --export-html "$work/out4"
+
+# The report for the league and the printed book, both at once, with no display: the broken
+# file is named once, every game has its page, and the book is a PDF of several pages.
+out=$(headless "$program" --season "$work/season" --export-html "$work/report" --export-pdf "$work/book.pdf" --type all 2>&1)
+got=$?
+[ "$got" = 0 ] || { echo "FAIL: --export-html and --export-pdf gave exit $got: $out"; status=1; }
+[ "$(grep -c "skipped broken.quorvel" <<<"$out")" = 1 ] || { echo "FAIL: the broken file is not named once: $out"; status=1; }
+for file in index.html games.html style.css; do
+  [ -s "$work/report/$file" ] || { echo "FAIL: the report has no $file"; status=1; }
+done
+[ "$(ls "$work/report/games" | wc -l)" = 40 ] || { echo "FAIL: the report has not 40 game pages"; status=1; }
+[ "$(ls "$work/report/teams" | wc -l)" = 6 ] || { echo "FAIL: the report has not 6 team pages"; status=1; }
+! grep -q "<script" "$work/report/index.html" || { echo "FAIL: index.html runs a script"; status=1; }
+head -c 5 "$work/book.pdf" | grep -q "%PDF-" || { echo "FAIL: book.pdf is no PDF"; status=1; }
+if command -v pdfinfo >/dev/null; then
+  pages=$(pdfinfo "$work/book.pdf" | awk '/^Pages:/ { print $2 }')
+  [ "${pages:-0}" -gt 8 ] || { echo "FAIL: book.pdf has ${pages:-no} pages"; status=1; }
+fi
+# An output that cannot be written is one sentence and exit 1.
+expect 1 "could not be made" headless "$program" --season "$work/season" --export-html "$work/season/broken.quorvel/html"
+expect 1 "could not be written" headless "$program" --season "$work/season" --export-pdf "$work/nowhere/book.pdf"
+[ "$(headless "$program" --season "$work/season" --export-pdf "$work/nowhere/book.pdf" 2>&1 | grep -vc "skipped")" = 1 ] \
+  || { echo "FAIL: an unwritable PDF takes more than one line"; status=1; }
+expect 1 "cannot be read" headless "$program" --season "$work/nowhere" --export-pdf "$work/book2.pdf"
 exit $status

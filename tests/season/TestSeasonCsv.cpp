@@ -1,3 +1,4 @@
+#include "CsvRead.h"
 #include "GameBuilder.h"
 #include "SeasonRead.h"
 #include "season/SeasonCsv.h"
@@ -8,39 +9,11 @@
 
 namespace {
 
-// The CSV's records as RFC 4180 reads them: quoted fields may hold commas, quotes and line breaks.
+// The CSV's records, from a file.
 QList<QStringList> readCsv(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QString::fromUtf8(file.readAll());
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                field += text[++i];
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            record << std::exchange(field, {});
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            record << std::exchange(field, {});
-            records << std::exchange(record, {});
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    return records;
+    return file.open(QIODevice::ReadOnly) ? parseCsv(file.readAll()) : QList<QStringList>();
 }
 
 // The value of column in the first row whose column key is value.

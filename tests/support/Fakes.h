@@ -71,6 +71,19 @@ public:
         images.push_back(render(page));
         return answer(error);
     }
+    bool printPages(const QList<const PrintPage *> &pages, const QString &title, QString *error) override
+    {
+        titles << title;
+        for (const PrintPage *page : pages)
+            images.push_back(render(*page));
+        return answer(error);
+    }
+    bool writePdfPages(const QList<const PrintPage *> &pages, const QString &file, const QString &title,
+                       QString *error) override
+    {
+        pdfFiles << file;
+        return printPages(pages, title, error);
+    }
     static QImage render(const PrintPage &page, qreal scale = 1.0)
     {
         QImage image((QSizeF(page.size()) * scale).toSize(), QImage::Format_RGB32);
@@ -82,6 +95,7 @@ public:
     }
     std::vector<QImage> images;
     QStringList pdfFiles;
+    QStringList titles; // of the jobs of several pages
     bool fail = false;
     QString failure = QStringLiteral("No printer is installed.");
 

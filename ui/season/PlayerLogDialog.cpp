@@ -1,7 +1,7 @@
 #include "ui/season/PlayerLogDialog.h"
 
+#include "ui/season/SeasonModels.h"
 #include "ui/season/SeasonTableModel.h"
-#include "ui/season/SeasonTables.h"
 #include "ui/season/TeamFilterModel.h"
 
 #include <QCoreApplication>
@@ -23,7 +23,7 @@ template <typename Row> std::vector<SeasonColumn<Row>> gameColumns()
     return {
         {tr("Date"),
          [](const SeasonFigures &f, const Row &row) {
-             return SeasonTables::dateText(f.games[std::size_t(row.game)].date);
+             return SeasonModels::dateText(f.games[std::size_t(row.game)].date);
          },
          [](const SeasonFigures &, const Row &row) { return QVariant(row.game); }, Left, QString()},
         {tr("Opponent"),
@@ -37,7 +37,7 @@ template <typename Row> std::vector<SeasonColumn<Row>> gameColumns()
          Left,
          QString()},
         {tr("Score"),
-         [](const SeasonFigures &f, const Row &row) { return SeasonTables::scoreText(f.games[std::size_t(row.game)]); },
+         [](const SeasonFigures &f, const Row &row) { return SeasonModels::scoreText(f.games[std::size_t(row.game)]); },
          {},
          Qt::AlignHCenter | Qt::AlignVCenter,
          tr("Runs, away before home")},

@@ -8,7 +8,7 @@
 #include "ui/ScreenFit.h"
 #include "ui/WindowContext.h"
 #include "ui/season/PlayerLogDialog.h"
-#include "ui/season/SeasonTables.h"
+#include "ui/season/SeasonModels.h"
 #include "ui/season/TeamFilterModel.h"
 
 #include <QAction>
@@ -49,13 +49,13 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     , m_team(new QComboBox(this))
     , m_type(new QComboBox(this))
     , m_tabs(new QTabWidget(this))
-    , m_standings(SeasonTables::standings(this))
-    , m_batting(SeasonTables::batting(this))
-    , m_pitching(SeasonTables::pitching(this))
-    , m_games(SeasonTables::games(this))
-    , m_checks(SeasonTables::checks(this))
-    , m_suggestions(SeasonTables::suggestions(this))
-    , m_merged(SeasonTables::merged(this))
+    , m_standings(SeasonModels::standings(this))
+    , m_batting(SeasonModels::batting(this))
+    , m_pitching(SeasonModels::pitching(this))
+    , m_games(SeasonModels::games(this))
+    , m_checks(SeasonModels::checks(this))
+    , m_suggestions(SeasonModels::suggestions(this))
+    , m_merged(SeasonModels::merged(this))
 {
     setObjectName(QStringLiteral("frmSeason"));
     setWindowTitle(tr("Season Book"));

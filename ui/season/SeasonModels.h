@@ -4,7 +4,7 @@
 
 // The season book's tables, column by column: what each shows and sorts by. Figures read
 // as the CSV files write them (rates with two decimals, PCT with three).
-namespace SeasonTables {
+namespace SeasonModels {
 
 SeasonTableModel<StandingRow> *standings(QObject *parent);
 SeasonTableModel<BattingRow> *batting(QObject *parent);
@@ -19,4 +19,4 @@ QString dateText(const QDate &date);
 // "4-3", "2-2 (tie)", or "(not over)", away before home.
 QString scoreText(const GameRow &game);
 
-} // namespace SeasonTables
+} // namespace SeasonModels

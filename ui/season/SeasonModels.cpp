@@ -1,4 +1,4 @@
-#include "ui/season/SeasonTables.h"
+#include "ui/season/SeasonModels.h"
 
 #include "season/SeasonCsv.h"
 
@@ -9,7 +9,7 @@ constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("SeasonTables", text);
+    return QCoreApplication::translate("SeasonModels", text);
 }
 
 template <typename Row, typename Number>
@@ -69,12 +69,12 @@ QString typeName(GameType type)
 }
 } // namespace
 
-QString SeasonTables::dateText(const QDate &date)
+QString SeasonModels::dateText(const QDate &date)
 {
     return date.isValid() ? date.toString(Qt::ISODate) : QStringLiteral("-");
 }
 
-QString SeasonTables::scoreText(const GameRow &game)
+QString SeasonModels::scoreText(const GameRow &game)
 {
     const QString score = QStringLiteral("%1-%2").arg(game.awayRuns).arg(game.homeRuns);
     switch (game.result) {
@@ -87,7 +87,7 @@ QString SeasonTables::scoreText(const GameRow &game)
     }
 }
 
-SeasonTableModel<StandingRow> *SeasonTables::standings(QObject *parent)
+SeasonTableModel<StandingRow> *SeasonModels::standings(QObject *parent)
 {
     using R = StandingRow;
     std::vector<SeasonColumn<R>> columns = {
@@ -143,7 +143,7 @@ SeasonTableModel<StandingRow> *SeasonTables::standings(QObject *parent)
                                    std::move(columns), teamOf<R>, parent);
 }
 
-SeasonTableModel<BattingRow> *SeasonTables::batting(QObject *parent)
+SeasonTableModel<BattingRow> *SeasonModels::batting(QObject *parent)
 {
     using R = BattingRow;
     std::vector<SeasonColumn<R>> columns = {
@@ -164,7 +164,7 @@ SeasonTableModel<BattingRow> *SeasonTables::batting(QObject *parent)
                                    std::move(columns), teamOf<R>, parent);
 }
 
-SeasonTableModel<PitchingRow> *SeasonTables::pitching(QObject *parent)
+SeasonTableModel<PitchingRow> *SeasonModels::pitching(QObject *parent)
 {
     using R = PitchingRow;
     std::vector<SeasonColumn<R>> columns = {
@@ -194,7 +194,7 @@ SeasonTableModel<PitchingRow> *SeasonTables::pitching(QObject *parent)
                                    std::move(columns), teamOf<R>, parent);
 }
 
-SeasonTableModel<GameRow> *SeasonTables::games(QObject *parent)
+SeasonTableModel<GameRow> *SeasonModels::games(QObject *parent)
 {
     using R = GameRow;
     std::vector<SeasonColumn<R>> columns = {
@@ -230,7 +230,7 @@ SeasonTableModel<GameRow> *SeasonTables::games(QObject *parent)
                                    parent);
 }
 
-SeasonTableModel<CheckRow> *SeasonTables::checks(QObject *parent)
+SeasonTableModel<CheckRow> *SeasonModels::checks(QObject *parent)
 {
     using R = CheckRow;
     std::vector<SeasonColumn<R>> columns = {text("File", &R::file), text("Where", &R::row),
@@ -240,7 +240,7 @@ SeasonTableModel<CheckRow> *SeasonTables::checks(QObject *parent)
                                    parent);
 }
 
-SeasonTableModel<MergeSuggestion> *SeasonTables::suggestions(QObject *parent)
+SeasonTableModel<MergeSuggestion> *SeasonModels::suggestions(QObject *parent)
 {
     using R = MergeSuggestion;
     std::vector<SeasonColumn<R>> columns = {text("Team", &R::team), text("Keep", &R::name),
@@ -249,7 +249,7 @@ SeasonTableModel<MergeSuggestion> *SeasonTables::suggestions(QObject *parent)
                                    std::move(columns), teamOf<R>, parent);
 }
 
-SeasonTableModel<MergedName> *SeasonTables::merged(QObject *parent)
+SeasonTableModel<MergedName> *SeasonModels::merged(QObject *parent)
 {
     using R = MergedName;
     std::vector<SeasonColumn<R>> columns = {text("Team", &R::team), text("Name", &R::canonical),

@@ -6,6 +6,7 @@
 #include "ui/roll/RollerWindow.h"
 #include "ui/scoresheet/GameKeeper.h"
 #include "ui/scoresheet/ScoresheetWindow.h"
+#include "ui/season/BoxScoreWindow.h"
 #include "ui/season/SeasonWindow.h"
 
 #include <QFileInfo>
@@ -111,6 +112,14 @@ ScoresheetWindow *Navigator::showScoresheet(const QString &gameFile)
         m_scoresheet = scoresheet;
         connect(scoresheet, &RollWindow::closed, this, &Navigator::windowClosed);
         connect(scoresheet, &ScoresheetWindow::seasonRequested, this, [this] { showSeason(); });
+        connect(scoresheet, &ScoresheetWindow::boxScoreRequested, this, [this, scoresheet] {
+            // The game as it stands, read as the season book reads a saved one.
+            const QString path = scoresheet->filePath();
+            const GameRecord record = GameRecord::read(scoresheet->currentGame(), QFileInfo(path).fileName());
+            auto *box = new BoxScoreWindow(BoxScore::fromRecord(record), m_context, path,
+                                           BoxScoreWindow::Source::Scoresheet, scoresheet);
+            box->show();
+        });
         connect(&scoresheet->gameKeeper(), &GameKeeper::gameSaved, this, [this](const QString &path) {
             // The season book sees the saved game at once, without waiting for its watcher.
             if (m_season)

@@ -9,11 +9,11 @@ namespace {
 // characters that take four bytes each.
 constexpr qsizetype MaxTeamLength = 28;
 
-QString fileNamePart(const QString &name, Side side)
+QString fileNamePart(const QString &name, const QString &blank)
 {
     QString part = name.simplified();
     if (part.isEmpty())
-        return sideName(side);
+        return blank;
     for (QChar &c : part) {
         if (c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c))
             c = u'-';
@@ -29,7 +29,7 @@ QString fileNamePart(const QString &name, Side side)
         part.chop(1);
     while (part.startsWith(u'.'))
         part.remove(0, 1);
-    return part.isEmpty() ? sideName(side) : part;
+    return part.isEmpty() ? blank : part;
 }
 } // namespace
 
@@ -61,5 +61,11 @@ QString asOneLine(QString text)
 QString suggestedFileName(const QString &away, const QString &home, QDate date, const QString &extension)
 {
     return QStringLiteral("%1 at %2 %3%4")
-        .arg(fileNamePart(away, Side::Away), fileNamePart(home, Side::Home), date.toString(Qt::ISODate), extension);
+        .arg(fileNamePart(away, sideName(Side::Away)), fileNamePart(home, sideName(Side::Home)),
+             date.toString(Qt::ISODate), extension);
+}
+
+QString suggestedFileName(const QString &title, const QString &extension)
+{
+    return fileNamePart(title, QStringLiteral("Chart")) + extension;
 }

@@ -18,3 +18,5 @@ QString asOneLine(QString text);
 // may not hold on Windows, macOS or Linux becomes "-", and a very long name is cut short so
 // that the file name stays within what every file system takes.
 QString suggestedFileName(const QString &away, const QString &home, QDate date, const QString &extension);
+// "<title><extension>" by the same rules, for a file named after what it shows.
+QString suggestedFileName(const QString &title, const QString &extension);

@@ -20,6 +20,9 @@ public:
     // Where to write a PDF of the sheet, starting from the suggested full path; empty when cancelled.
     virtual QString exportPdf(QWidget *parent, const QString &suggestedPath) = 0;
 
+    // Where to write an SVG drawing (a chart), starting from the suggested full path; empty when cancelled.
+    virtual QString exportSvg(QWidget *parent, const QString &suggestedPath) = 0;
+
     // A folder (a season's, or one to write a report into), titled as given, starting in
     // folder; empty when the user cancelled.
     virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) = 0;

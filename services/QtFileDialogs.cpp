@@ -42,6 +42,15 @@ QString QtFileDialogs::exportPdf(QWidget *parent, const QString &suggestedPath)
                       QLatin1String(".pdf"));
 }
 
+QString QtFileDialogs::exportSvg(QWidget *parent, const QString &suggestedPath)
+{
+    return withSuffix(QFileDialog::getSaveFileName(parent, QCoreApplication::translate("QtFileDialogs", "Export SVG"),
+                                                   suggestedPath,
+                                                   QCoreApplication::translate("QtFileDialogs",
+                                                                               "SVG drawings (*.svg)")),
+                      QLatin1String(".svg"));
+}
+
 QString QtFileDialogs::chooseFolder(QWidget *parent, const QString &title, const QString &folder)
 {
     return QFileDialog::getExistingDirectory(parent, title, folder);

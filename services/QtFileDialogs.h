@@ -9,5 +9,6 @@ public:
     QString openGame(QWidget *parent, const QString &folder) override;
     QString saveGame(QWidget *parent, const QString &suggestedPath) override;
     QString exportPdf(QWidget *parent, const QString &suggestedPath) override;
+    QString exportSvg(QWidget *parent, const QString &suggestedPath) override;
     QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override;
 };

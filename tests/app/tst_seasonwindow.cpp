@@ -5,17 +5,30 @@
 #include "ui/Appearance.h"
 #include "ui/scoresheet/GameKeeper.h"
 #include "ui/scoresheet/ScoresheetWindow.h"
+#include "ui/season/BoxScoreWindow.h"
+#include "ui/season/ChartsPage.h"
 #include "ui/season/PlayerLogDialog.h"
+#include "ui/season/ReportTableView.h"
 #include "ui/season/SeasonTableModel.h"
 #include "ui/season/SeasonWindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <memory>
@@ -120,9 +133,9 @@ private Q_SLOTS:
         QCOMPARE(window()->book().folder(), season());
     }
 
-    // A game double-clicked in Games opens in the scoresheet beside the book; saved there, it
-    // shows in the book's tables; closing one window leaves the other, closing both brings
-    // the launcher.
+    // A game double-clicked in Games shows its box score, from which it opens in the
+    // scoresheet beside the book; saved there, it shows in the book's tables; closing one
+    // window leaves the other, closing both brings the launcher.
     void followsAGameSavedFromTheScoresheet()
     {
         m_nav->start({}, season());
@@ -131,6 +144,12 @@ private Q_SLOTS:
         QCOMPARE(cell(games, 1, QStringLiteral("Score")), QStringLiteral("3-0"));
         games->setCurrentIndex(games->model()->index(1, 0));
         emit games->activated(games->currentIndex());
+        QVERIFY(!m_nav->scoresheet());
+        auto *box = window()->findChild<BoxScoreWindow *>();
+        QVERIFY(box && box->isVisible());
+        QVERIFY(find<QPlainTextEdit>(box, "txtBoxScore")->toPlainText().startsWith(QStringLiteral("Bats 3, Cats 0\n")));
+        QTest::mouseClick(find<QPushButton>(box, "cmdOpenGame"), Qt::LeftButton);
+        box->close();
         ScoresheetWindow *sheet = m_nav->scoresheet();
         QVERIFY(sheet);
         QCOMPARE(sheet->gameKeeper().filePath(), QDir(season()).filePath(QStringLiteral("g2.quorvel")));
@@ -246,6 +265,162 @@ private Q_SLOTS:
         emit log->table()->activated(log->table()->model()->index(0, 0));
         QVERIFY(m_nav->scoresheet());
         QCOMPARE(m_nav->scoresheet()->gameKeeper().filePath(), QDir(season()).filePath(QStringLiteral("g1.quorvel")));
+    }
+
+    // A box score copies as the text it shows, writes its page as a PDF beside the game's
+    // file, and says why when the printer refuses. From the scoresheet it shows the sheet as
+    // it stands, typed but not saved, and offers no scoresheet to open.
+    void boxScore()
+    {
+        m_nav->start({}, season());
+        QVERIFY(waitForFigures());
+        QTableView *games = table("tblGames");
+        emit games->activated(games->model()->index(0, 0));
+        auto *box = window()->findChild<BoxScoreWindow *>();
+        QVERIFY(box);
+        const QString shown = find<QPlainTextEdit>(box, "txtBoxScore")->toPlainText();
+        QVERIFY(shown.contains(QStringLiteral("Avery")) && shown.contains(QStringLiteral("Casey")));
+        QTest::mouseClick(find<QPushButton>(box, "cmdCopy"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), shown);
+
+        m_ctx->dialogs.pdfAnswer = m_folder.filePath(QStringLiteral("box.pdf"));
+        QTest::mouseClick(find<QPushButton>(box, "cmdExportPdf"), Qt::LeftButton);
+        QCOMPARE(m_ctx->printer.pdfFiles, QStringList{m_ctx->dialogs.pdfAnswer});
+        QCOMPARE(QFileInfo(m_ctx->dialogs.suggestedPdfPaths.value(0)).absolutePath(), season());
+        m_ctx->printer.fail = true;
+        QTest::mouseClick(find<QPushButton>(box, "cmdPrint"), Qt::LeftButton);
+        QCOMPARE(m_ctx->prompter.messages, QStringList{m_ctx->printer.failure});
+        box->close();
+        flushDeletes();
+
+        emit games->activated(games->model()->index(2, 0));
+        QTest::mouseClick(find<QPushButton>(window()->findChild<BoxScoreWindow *>(), "cmdOpenGame"), Qt::LeftButton);
+        ScoresheetWindow *sheet = m_nav->scoresheet();
+        QVERIFY(sheet);
+        auto *runs = find<QLineEdit>(sheet, "txtRA_3");
+        runs->setFocus();
+        QTest::keyClicks(runs, "5");
+        find<QAction>(sheet, "mnuBoxScore")->trigger();
+        auto *fromSheet = sheet->findChild<BoxScoreWindow *>();
+        QVERIFY(fromSheet);
+        QVERIFY2(fromSheet->box().headline() == QStringLiteral("Cats 5, Owls 2"),
+                 qPrintable(fromSheet->box().headline()));
+        QVERIFY(!find<QPushButton>(fromSheet, "cmdOpenGame"));
+    }
+
+    // The leader boards rank with shared places; a leader opens his games. The team page
+    // waits for a team to be chosen, then shows its games, and a game its box score.
+    void leadersAndTeamPage()
+    {
+        m_nav->start({}, season());
+        QVERIFY(waitForFigures());
+        auto *tabs = find<QTabWidget>(window(), "tabSeason");
+        tabs->setCurrentWidget(find<QWidget>(window(), "pageLeaders"));
+        auto *boards = find<QListWidget>(window(), "lstLeaders");
+        const QList<QListWidgetItem *> hits = boards->findItems(QStringLiteral("Hits"), Qt::MatchExactly);
+        QCOMPARE(hits.size(), 1);
+        boards->setCurrentItem(hits.first());
+        auto *leaders = find<ReportTableView>(window(), "tblLeaders");
+        QCOMPARE(leaders->model()->rowCount(), 3);
+        QCOMPARE(cell(leaders, 0, QStringLiteral("Player")), QStringLiteral("Avery"));
+        QCOMPARE(cell(leaders, 1, QStringLiteral("#")), QStringLiteral("2"));
+        QCOMPARE(cell(leaders, 2, QStringLiteral("#")), QStringLiteral("2"));
+        leaders->setCurrentIndex(leaders->model()->index(0, 1));
+        emit leaders->activated(leaders->currentIndex());
+        QVERIFY(window()->findChild<PlayerLogDialog *>());
+
+        tabs->setCurrentWidget(find<QWidget>(window(), "pageTeam"));
+        QVERIFY(!find<QWidget>(window(), "tabTeam")->isVisible());
+        QVERIFY(find<QLabel>(window(), "lblTeam")->text().contains(QStringLiteral("Choose a team")));
+        auto *team = find<QComboBox>(window(), "cboTeam");
+        team->setCurrentIndex(team->findText(QStringLiteral("Owls")));
+        QVERIFY(find<QWidget>(window(), "tabTeam")->isVisible());
+        auto *results = find<ReportTableView>(window(), "tblTeamResults");
+        QCOMPARE(results->model()->rowCount(), 2);
+        QCOMPARE(cell(results, 1, QStringLiteral("Opponent")), QStringLiteral("Cats"));
+        QCOMPARE(cell(results, 1, QStringLiteral("Streak")), QStringLiteral("W2"));
+        results->setCurrentIndex(results->model()->index(1, 0));
+        emit results->activated(results->currentIndex());
+        auto *box = window()->findChild<BoxScoreWindow *>();
+        QVERIFY(box);
+        QCOMPARE(box->box().headline(), QStringLiteral("Cats 0, Owls 2"));
+    }
+
+    // The race is drawn a line a team, ending at the standings' games behind, and follows a
+    // saved game; the chart reads as its table, and writes as SVG and as a PDF page.
+    void charts()
+    {
+        m_nav->start({}, season());
+        QVERIFY(waitForFigures());
+        auto *page = window()->findChild<ChartsPage *>();
+        find<QTabWidget>(window(), "tabSeason")->setCurrentWidget(page);
+        const auto lastPoints = [page] {
+            QMap<QString, double> last;
+            for (QAbstractSeries *series : page->chart()->series())
+                if (auto *line = qobject_cast<QLineSeries *>(series); line && line->count() > 0)
+                    last[line->name()] = line->at(line->count() - 1).y();
+            return last;
+        };
+        QCOMPARE(lastPoints(), (QMap<QString, double>{{QStringLiteral("Owls"), 0},
+                                                      {QStringLiteral("Bats"), 1},
+                                                      {QStringLiteral("Cats"), 2}}));
+        // A fourth game: the Cats beat the Bats, and the race changes at once.
+        QSignalSpy read(&window()->book(), &SeasonBook::figuresChanged);
+        GameBuilder(QStringLiteral("Bats"), QStringLiteral("Cats"), QDate(2024, 4, 4))
+            .inning(Side::Home, 1, QStringLiteral("Evan"), 4, 4, 4)
+            .final(true)
+            .save(season(), QStringLiteral("g4.quorvel"));
+        window()->book().noteChange(season());
+        QVERIFY(read.wait(10000));
+        QCOMPARE(lastPoints(), (QMap<QString, double>{{QStringLiteral("Owls"), 0},
+                                                      {QStringLiteral("Bats"), 1.5},
+                                                      {QStringLiteral("Cats"), 1.5}}));
+        find<QCheckBox>(window(), "chkChartTable")->setChecked(true);
+        QVERIFY(page->table()->isVisible());
+        QCOMPARE(page->table()->model()->rowCount(), 4); // a row a date
+
+        m_ctx->dialogs.svgAnswer = m_folder.filePath(QStringLiteral("race.svg"));
+        find<QPushButton>(window(), "cmdExportSvg")->click();
+        QFile svg(m_ctx->dialogs.svgAnswer);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        while (!xml.atEnd())
+            xml.readNext();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        m_ctx->dialogs.pdfAnswer = m_folder.filePath(QStringLiteral("race.pdf"));
+        find<QPushButton>(window(), "cmdExportChartPdf")->click();
+        QCOMPARE(m_ctx->printer.pdfFiles, QStringList{m_ctx->dialogs.pdfAnswer});
+        QCOMPARE(m_ctx->printer.images.size(), std::size_t(1));
+    }
+
+    // File, Export Season Report... writes the folder and offers to open its index; the
+    // printed book goes to the printer as pages; without a season both say so.
+    void exportsTheSeason()
+    {
+        m_nav->start();
+        m_ctx->dialogs.folderAnswer = QString();
+        find<QPushButton>(m_nav->current(), "cmdSeason")->click();
+        flushDeletes();
+        QVERIFY(window());
+        find<QAction>(window(), "mnuExportReport")->trigger();
+        QCOMPARE(m_ctx->prompter.messages.size(), 1);
+
+        window()->openFolder(season());
+        QVERIFY(waitForFigures());
+        const QString out = m_folder.filePath(QStringLiteral("report"));
+        QVERIFY(QDir().mkpath(out));
+        m_ctx->dialogs.folderAnswer = out;
+        m_ctx->prompter.answers = {true};
+        find<QAction>(window(), "mnuExportReport")->trigger();
+        QVERIFY(QFile::exists(QDir(out).filePath(QStringLiteral("index.html"))));
+        QCOMPARE(QDir(out + QStringLiteral("/games")).entryList(QDir::Files).size(), 3);
+        QCOMPARE(m_ctx->documents.opened, QStringList{QDir(out).filePath(QStringLiteral("index.html"))});
+
+        m_ctx->dialogs.pdfAnswer = m_folder.filePath(QStringLiteral("book.pdf"));
+        find<QAction>(window(), "mnuExportBook")->trigger();
+        QCOMPARE(m_ctx->printer.pdfFiles, QStringList{m_ctx->dialogs.pdfAnswer});
+        QVERIFY(m_ctx->printer.images.size() >= 2);
+        QCOMPARE(m_ctx->prompter.messages.size(), 1);
     }
 
     // A season folder that goes away while the book shows it is told in one line; nothing breaks.

@@ -21,7 +21,7 @@ done
 grep -q "/usr/local" <<<"$contents" && { echo "the package installs under /usr/local"; status=1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6multimedia6 libqt6printsupport6; do
+for library in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libqt6charts6; do
   grep -q "$library" <<<"$depends" || { echo "Depends does not name $library"; status=1; }
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || { echo "the package is not in section games"; status=1; }

@@ -128,6 +128,11 @@ public:
         suggestedPdfPaths << suggestedPath;
         return pdfAnswer;
     }
+    QString exportSvg(QWidget *, const QString &suggestedPath) override
+    {
+        suggestedSvgPaths << suggestedPath;
+        return svgAnswer;
+    }
     QString chooseFolder(QWidget *, const QString &title, const QString &folder) override
     {
         folderTitles << title;
@@ -137,10 +142,12 @@ public:
     QString openAnswer;
     QString saveAnswer;
     QString pdfAnswer;
+    QString svgAnswer;
     QString folderAnswer;
     QStringList folderTitles;
     QStringList folderStarts;
     QStringList suggestedPdfPaths;
+    QStringList suggestedSvgPaths;
     QStringList openFolders;
     QStringList suggestedPaths;
 };

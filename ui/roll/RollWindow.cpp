@@ -106,7 +106,9 @@ void RollWindow::buildMenuBar(const OwnMenus &own)
     showHistory->setText(tr("Roll &History"));
     showHistory->setObjectName(QStringLiteral("mnuHistory"));
     showHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    addMenu("mnuView", tr("&View"))->addAction(showHistory);
+    QMenu *view = addMenu("mnuView", tr("&View"));
+    view->addAction(showHistory);
+    view->addActions(own.view);
 
     addMenu("mnuSound", tr("&Sound"))->addActions({m_roll->mnuOn(), m_roll->mnuOff()});
     addMenu("mnuHelp", tr("&Help"))->addAction(m_rules);

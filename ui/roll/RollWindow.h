@@ -40,7 +40,7 @@ protected:
     RollWindow(WindowContext &context, const QString &objectName, const QString &caption, RollPanel::Variant variant,
                RollHistory *shared, QWidget *parent);
 
-    WindowContext &context() { return m_context; }
+    WindowContext &context() const { return m_context; }
 
     // The widget that holds the roll panel.
     QWidget *rollArea() const { return m_rollArea; }
@@ -52,9 +52,10 @@ protected:
     {
         QList<QAction *> file; // before Exit
         QList<QAction *> edit; // no Edit menu when empty
+        QList<QAction *> view; // after Roll History
     };
     // The whole menu bar, in one place: File (the window's items, then Exit), Edit, View
-    // (Roll History), Sound (On, Off) and Help (View Rules).
+    // (Roll History, then the window's items), Sound (On, Off) and Help (View Rules).
     void buildMenuBar(const OwnMenus &own);
     // A separator for OwnMenus.
     QAction *separator();

@@ -89,7 +89,23 @@ void ScoresheetWindow::buildMenus()
         command("mnuRecoverUnsaved", tr("Recover &Unsaved Games..."), &ScoresheetWindow::showKeptSheets),
     };
     own.edit = {m_history->undoAction(), m_history->redoAction()};
+    own.view = {command("mnuBoxScore", tr("&Box Score"), &ScoresheetWindow::boxScoreRequested,
+                        {QKeySequence(Qt::CTRL | Qt::Key_B)})};
     buildMenuBar(own);
+}
+
+OpenedGame ScoresheetWindow::currentGame() const
+{
+    OpenedGame game;
+    game.snapshot = GameSnapshot::capture(*m_sheet);
+    game.details = m_keeper->details();
+    game.saved = context().clock.now();
+    return game;
+}
+
+QString ScoresheetWindow::filePath() const
+{
+    return m_keeper->filePath();
 }
 
 void ScoresheetWindow::fitIntoScreen()

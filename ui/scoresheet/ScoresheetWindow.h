@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scoresheet/GameFile.h"
 #include "ui/roll/RollWindow.h"
 
 #include <QKeySequence>
@@ -27,10 +28,16 @@ public:
     SheetView &view() { return *m_view; }
     SheetHistory &history() { return *m_history; }
     GameKeeper &gameKeeper() { return *m_keeper; }
+    // The game as it stands on the sheet now, with its details, as if read from its file.
+    OpenedGame currentGame() const;
+    // The game's file; empty for a sheet not saved yet.
+    QString filePath() const;
 
 Q_SIGNALS:
     // File, "Season Book...".
     void seasonRequested();
+    // View, "Box Score": the game as it stands, as a box score.
+    void boxScoreRequested();
 
 public Q_SLOTS:
     void resetSheet();

@@ -1,5 +1,6 @@
 #include "ui/season/PlayerLogDialog.h"
 
+#include "ui/season/ReportTableView.h"
 #include "ui/season/SeasonModels.h"
 #include "ui/season/SeasonTableModel.h"
 #include "ui/season/TeamFilterModel.h"
@@ -124,11 +125,7 @@ PlayerLogDialog::PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, K
     m_table->setObjectName(QStringLiteral("tblPlayerLog"));
     m_table->setAccessibleName(windowTitle());
     m_table->setModel(sorted);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setTabKeyNavigation(false);
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    setUpSeasonTable(m_table);
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
     m_table->resizeColumnsToContents();

@@ -1,22 +1,31 @@
 #include "ui/season/SeasonWindow.h"
 
+#include "scoresheet/TextRules.h"
 #include "season/SeasonBook.h"
+#include "season/SeasonReport.h"
+#include "services/DocumentOpener.h"
 #include "services/FileDialogs.h"
 #include "services/Preferences.h"
 #include "services/Prompter.h"
 #include "ui/Appearance.h"
 #include "ui/ScreenFit.h"
 #include "ui/WindowContext.h"
+#include "ui/season/BoxScoreWindow.h"
+#include "ui/season/ChartsPage.h"
+#include "ui/season/LeadersPage.h"
 #include "ui/season/PlayerLogDialog.h"
+#include "ui/season/ReportTableView.h"
 #include "ui/season/SeasonModels.h"
 #include "ui/season/TeamFilterModel.h"
+#include "ui/season/TeamPage.h"
+#include "ui/season/print/SeasonPrintBook.h"
 
 #include <QAction>
-
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -38,6 +47,14 @@ template <typename Row> const Row *chosenRow(const QTableView *view, const Seaso
     const auto *filter = static_cast<const TeamFilterModel *>(view->model());
     return model->row(filter->mapToSource(view->currentIndex()).row());
 }
+// A wait cursor while the program works out something large (a report of a whole season).
+class BusyCursor
+{
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    Q_DISABLE_COPY_MOVE(BusyCursor)
+};
 } // namespace
 
 SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
@@ -46,7 +63,7 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     , m_book(new SeasonBook(this))
     , m_title(new QLabel(this))
     , m_problem(new QLabel(this))
-    , m_team(new QComboBox(this))
+    , m_teamChooser(new QComboBox(this))
     , m_type(new QComboBox(this))
     , m_tabs(new QTabWidget(this))
     , m_standings(SeasonModels::standings(this))
@@ -56,6 +73,9 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     , m_checks(SeasonModels::checks(this))
     , m_suggestions(SeasonModels::suggestions(this))
     , m_merged(SeasonModels::merged(this))
+    , m_leaders(new LeadersPage(this))
+    , m_team(new TeamPage(this))
+    , m_charts(new ChartsPage(context, this))
 {
     setObjectName(QStringLiteral("frmSeason"));
     setWindowTitle(tr("Season Book"));
@@ -66,8 +86,12 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     addTable(QStringLiteral("tblStandings"), tr("&Standings"), m_standings);
     QTableView *batting = addTable(QStringLiteral("tblBatting"), tr("&Batting"), m_batting);
     QTableView *pitching = addTable(QStringLiteral("tblPitching"), tr("&Pitching"), m_pitching);
+    m_tabs->addTab(m_leaders, tr("&Leaders"));
     m_gamesView = addTable(QStringLiteral("tblGames"), tr("&Games"), m_games);
-    m_tabs->addTab(buildChecksPage(), tr("&Checks"));
+    m_tabs->addTab(m_team, tr("T&eam"));
+    m_tabs->addTab(m_charts, tr("Ch&arts"));
+    m_checksPage = buildChecksPage();
+    m_tabs->addTab(m_checksPage, tr("&Checks"));
 
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -86,6 +110,9 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     connect(m_book, &SeasonBook::figuresChanged, this, &SeasonWindow::showFigures);
     connect(m_book, &SeasonBook::problemChanged, this, &SeasonWindow::showProblem);
     connect(m_gamesView, &QTableView::activated, this, &SeasonWindow::openGame);
+    connect(m_team, &TeamPage::gameChosen, this, &SeasonWindow::showBoxScore);
+    connect(m_leaders, &LeadersPage::playerChosen, this, &SeasonWindow::showPlayerLog);
+    connect(m_team, &TeamPage::playerChosen, this, &SeasonWindow::showPlayerLog);
     // A player's line opens his games, one by one.
     connect(batting, &QTableView::activated, this, [this, batting] {
         if (const BattingRow *row = chosenRow(batting, m_batting))
@@ -117,18 +144,9 @@ QTableView *SeasonWindow::addTable(const QString &objectName, const QString &tit
     view->setObjectName(objectName);
     view->setAccessibleName(QString(title).remove(u'&'));
     view->setModel(filter);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setAlternatingRowColors(true);
-    view->setTabKeyNavigation(false);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    // Columns as wide as what they show, judged by the first few hundred rows.
-    view->horizontalHeader()->setResizeContentsPrecision(300);
+    setUpSeasonTable(view);
     m_views << view;
     view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    view->horizontalHeader()->setSectionsMovable(false);
-    view->horizontalHeader()->setHighlightSections(false);
     // Unsorted, a table keeps the season's own order (standings by PCT, games in game order).
     view->setSortingEnabled(true);
     if (!title.isEmpty())
@@ -145,13 +163,13 @@ QWidget *SeasonWindow::buildFilters()
     m_title->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_title, 1);
 
-    m_team->setObjectName(QStringLiteral("cboTeam"));
-    m_team->setAccessibleName(tr("Team shown"));
-    m_team->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_teamChooser->setObjectName(QStringLiteral("cboTeam"));
+    m_teamChooser->setAccessibleName(tr("Team shown"));
+    m_teamChooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto *teamLabel = new QLabel(tr("&Team:"), bar);
-    teamLabel->setBuddy(m_team);
+    teamLabel->setBuddy(m_teamChooser);
     row->addWidget(teamLabel);
-    row->addWidget(m_team);
+    row->addWidget(m_teamChooser);
 
     m_type->setObjectName(QStringLiteral("cboGameType"));
     m_type->setAccessibleName(tr("Kind of game counted"));
@@ -164,7 +182,7 @@ QWidget *SeasonWindow::buildFilters()
     row->addWidget(typeLabel);
     row->addWidget(m_type);
 
-    connect(m_team, &QComboBox::currentIndexChanged, this, &SeasonWindow::chooseTeam);
+    connect(m_teamChooser, &QComboBox::currentIndexChanged, this, &SeasonWindow::chooseTeam);
     connect(m_type, &QComboBox::currentIndexChanged, this, &SeasonWindow::chooseGameType);
     return bar;
 }
@@ -213,6 +231,13 @@ void SeasonWindow::buildMenus()
     QAction *refresh = file->addAction(tr("&Read Again"), m_book, &SeasonBook::refresh);
     refresh->setObjectName(QStringLiteral("mnuRefresh"));
     refresh->setShortcut(QKeySequence::Refresh);
+    file->addSeparator();
+    QAction *report = file->addAction(tr("Export Season &Report..."), this, &SeasonWindow::exportReport);
+    report->setObjectName(QStringLiteral("mnuExportReport"));
+    QAction *book = file->addAction(tr("Export Season Book as P&DF..."), this, &SeasonWindow::exportBook);
+    book->setObjectName(QStringLiteral("mnuExportBook"));
+    QAction *print = file->addAction(tr("&Print Season Book..."), this, &SeasonWindow::printBook);
+    print->setObjectName(QStringLiteral("mnuPrintBook"));
     file->addSeparator();
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("mnuClose"));
@@ -272,7 +297,8 @@ void SeasonWindow::showFigures()
                              .arg(folder.toHtmlEscaped()));
         setWindowTitle(tr("%1 - Season Book").arg(name));
     }
-    m_tabs->setTabText(4, figures->checks.empty() ? tr("&Checks") : tr("&Checks (%1)").arg(figures->checks.size()));
+    m_tabs->setTabText(m_tabs->indexOf(m_checksPage),
+                       figures->checks.empty() ? tr("&Checks") : tr("&Checks (%1)").arg(figures->checks.size()));
     // Columns fit what they show when a season first shows; later readings leave the user's widths.
     if (m_book->folder() != m_fittedFolder && !m_book->isReading()) {
         m_fittedFolder = m_book->folder();
@@ -285,14 +311,14 @@ void SeasonWindow::showFigures()
     m_views.first()->setColumnHidden(0, !divisions);
 
     // The teams the season knows; the one chosen stays chosen while the season has it.
-    const QString chosen = m_team->currentData().toString();
-    const QSignalBlocker quiet(m_team);
-    m_team->clear();
-    m_team->addItem(tr("Every team"), QString());
+    const QString chosen = m_teamChooser->currentData().toString();
+    const QSignalBlocker quiet(m_teamChooser);
+    m_teamChooser->clear();
+    m_teamChooser->addItem(tr("Every team"), QString());
     for (const QString &team : figures->teams)
-        m_team->addItem(team, team);
-    const int index = m_team->findData(chosen, Qt::UserRole, Qt::MatchFixedString);
-    m_team->setCurrentIndex(qMax(0, index));
+        m_teamChooser->addItem(team, team);
+    const int index = m_teamChooser->findData(chosen, Qt::UserRole, Qt::MatchFixedString);
+    m_teamChooser->setCurrentIndex(qMax(0, index));
     chooseTeam();
 }
 
@@ -304,8 +330,11 @@ void SeasonWindow::showProblem(const QString &problem)
 
 void SeasonWindow::chooseTeam()
 {
+    const QString team = m_teamChooser->currentData().toString();
     for (TeamFilterModel *filter : std::as_const(m_filters))
-        filter->setTeam(m_team->currentData().toString());
+        filter->setTeam(team);
+    for (SeasonPage *page : std::initializer_list<SeasonPage *>{m_leaders, m_team, m_charts})
+        page->setSeason(m_book->figures(), team);
 }
 
 void SeasonWindow::chooseGameType()
@@ -317,9 +346,19 @@ void SeasonWindow::chooseGameType()
 void SeasonWindow::openGame(const QModelIndex &index)
 {
     const auto *filter = static_cast<const TeamFilterModel *>(index.model());
-    const GameRow *game = m_games->row(filter->mapToSource(index).row());
-    if (game)
-        Q_EMIT gameChosen(QDir(m_book->folder()).filePath(game->file));
+    showBoxScore(filter->mapToSource(index).row());
+}
+
+void SeasonWindow::showBoxScore(int game)
+{
+    const std::shared_ptr<const SeasonFigures> figures = m_book->figures();
+    if (game < 0 || std::size_t(game) >= figures->games.size())
+        return;
+    const QString path = QDir(m_book->folder()).filePath(figures->games[std::size_t(game)].file);
+    auto *box = new BoxScoreWindow(BoxScore::fromSeason(*figures, std::size_t(game)), m_context, path,
+                                   BoxScoreWindow::Source::Season, this);
+    connect(box, &BoxScoreWindow::gameChosen, this, &SeasonWindow::gameChosen);
+    box->show();
 }
 
 void SeasonWindow::showPlayerLog(PlayerLogDialog::Kind kind, const QString &player, const QString &team)
@@ -329,6 +368,72 @@ void SeasonWindow::showPlayerLog(PlayerLogDialog::Kind kind, const QString &play
     connect(log, &PlayerLogDialog::gameChosen, this,
             [this](const QString &file) { Q_EMIT gameChosen(QDir(m_book->folder()).filePath(file)); });
     log->show();
+}
+
+QString SeasonWindow::besideSeason(const QString &name) const
+{
+    const QFileInfo folder(m_book->folder());
+    return folder.dir().filePath(name);
+}
+
+QString SeasonWindow::seasonName() const
+{
+    const std::shared_ptr<const SeasonFigures> figures = m_book->figures();
+    return figures->seasonName.isEmpty() ? QFileInfo(m_book->folder()).fileName() : figures->seasonName;
+}
+
+bool SeasonWindow::hasSeason()
+{
+    if (!m_book->folder().isEmpty())
+        return true;
+    tellProblem(tr("There is no season yet: choose the folder of its games with File, Open Season Folder."));
+    return false;
+}
+
+void SeasonWindow::exportReport()
+{
+    if (!hasSeason())
+        return;
+    const QString folder = m_context.dialogs.chooseFolder(this, tr("Export Season Report"), besideSeason({}));
+    if (folder.isEmpty())
+        return;
+    QString problem;
+    {
+        const BusyCursor busy;
+        problem = SeasonReport(*m_book->figures()).write(folder);
+    }
+    if (!problem.isEmpty()) {
+        tellProblem(problem);
+        return;
+    }
+    const QString index = QDir(folder).filePath(QStringLiteral("index.html"));
+    if (m_context.prompter.askYesNo(this, tr("The season's report is written: %1\n\nOpen it now?")
+                                              .arg(QDir::toNativeSeparators(index))))
+        m_context.documents.open(index, folder);
+}
+
+void SeasonWindow::exportBook()
+{
+    if (!hasSeason())
+        return;
+    const QString file = m_context.dialogs.exportPdf(this,
+                                                     besideSeason(suggestedFileName(seasonName(), tr(" book.pdf"))));
+    if (file.isEmpty())
+        return;
+    QString error;
+    const BusyCursor busy;
+    if (!SeasonPrintBook(*m_book->figures()).writePdf(m_context.printer, file, &error))
+        tellProblem(error);
+}
+
+void SeasonWindow::printBook()
+{
+    if (!hasSeason())
+        return;
+    QString error;
+    const BusyCursor busy;
+    if (!SeasonPrintBook(*m_book->figures()).print(m_context.printer, &error))
+        tellProblem(error);
 }
 
 void SeasonWindow::mergeSuggestion()

@@ -11,7 +11,10 @@ class QComboBox;
 class QLabel;
 class QTableView;
 class QTabWidget;
+class ChartsPage;
+class LeadersPage;
 class SeasonBook;
+class TeamPage;
 class TeamFilterModel;
 struct SeasonFigures;
 struct WindowContext;
@@ -63,6 +66,18 @@ private:
     void chooseTeam();
     void chooseGameType();
     void openGame(const QModelIndex &index);
+    // A game of the season (SeasonFigures::games) in a box score window.
+    void showBoxScore(int game);
+    // File, "Export Season Report...": the HTML folder for the league.
+    void exportReport();
+    // File, "Export Season Book as PDF..." and "Print Season Book...".
+    void exportBook();
+    void printBook();
+    // Tells why when no season is open yet.
+    bool hasSeason();
+    QString seasonName() const;
+    // A path in the folder that holds the season's folder.
+    QString besideSeason(const QString &name) const;
     void mergeSuggestion();
     void splitName();
     void showPlayerLog(PlayerLogDialog::Kind kind, const QString &player, const QString &team);
@@ -73,7 +88,7 @@ private:
     SeasonBook *m_book;
     QLabel *m_title;
     QLabel *m_problem;
-    QComboBox *m_team;
+    QComboBox *m_teamChooser;
     QComboBox *m_type;
     QTabWidget *m_tabs;
     QList<TeamFilterModel *> m_filters;
@@ -89,4 +104,8 @@ private:
     QTableView *m_gamesView = nullptr;
     QTableView *m_suggestionsView = nullptr;
     QTableView *m_mergedView = nullptr;
+    LeadersPage *m_leaders;
+    TeamPage *m_team;
+    ChartsPage *m_charts;
+    QWidget *m_checksPage = nullptr;
 };

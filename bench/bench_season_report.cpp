@@ -10,9 +10,12 @@
 #include "season/SeasonReport.h"
 #include "season/TeamSeason.h"
 #include "services/QtPrinter.h"
+#include "support/TestContext.h"
 #include "tools/seasongen/SeasonGenerator.h"
+#include "ui/season/ChartsPage.h"
 #include "ui/season/print/SeasonPrintBook.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -128,6 +131,29 @@ void BM_WindowFiguresAfterSave(benchmark::State &state)
     }
 }
 BENCHMARK(BM_WindowFiguresAfterSave)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1);
+
+// What the user waits for after a saved game while the Charts page shows: the page's
+// figures worked out again and its chart built and painted, for the race of a division of
+// five teams and for the runs of all thirty.
+void BM_ChartsPageAfterSave(benchmark::State &state)
+{
+    LiveContext services;
+    ChartsPage page(services.context);
+    page.resize(1000, 600);
+    page.show();
+    auto *chooser = page.findChild<QComboBox *>(QStringLiteral("cboChart"));
+    const auto figures = std::make_shared<const SeasonFigures>(season().figures);
+    page.setSeason(figures, {});
+    if (state.range(0) == 1)
+        chooser->setCurrentIndex(chooser->count() - 2); // runs scored and allowed
+    for (auto _ : state) {
+        page.setSeason(figures, {});
+        page.repaint();
+        page.findChild<QWidget *>(QStringLiteral("chtSeason"))->repaint();
+    }
+    state.SetLabel(chooser->currentText().toStdString());
+}
+BENCHMARK(BM_ChartsPageAfterSave)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1);
 
 } // namespace
 

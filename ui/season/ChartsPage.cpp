@@ -214,7 +214,7 @@ void ChartsPage::drawRace(QChart &chart, const RaceChart &race)
     auto *y = new QValueAxis(&chart);
     y->setTitleText(tr("Games behind"));
     y->setReverse(true); // the leader on top
-    y->setLabelFormat(QStringLiteral("%.1f"));
+    y->setLabelFormat(QStringLiteral("%.0f"));
     double most = 1;
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(y, Qt::AlignLeft);
@@ -232,7 +232,12 @@ void ChartsPage::drawRace(QChart &chart, const RaceChart &race)
         line->attachAxis(x);
         line->attachAxis(y);
     }
-    y->setRange(0, std::ceil(most));
+    // Whole games along the axis, some ten steps at most.
+    const double step = std::max(1.0, std::ceil(most / 10));
+    y->setRange(0, step * std::ceil(most / step));
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(step);
 }
 
 void ChartsPage::drawRuns(QChart &chart)
@@ -254,9 +259,11 @@ void ChartsPage::drawRuns(QChart &chart)
         teams << name;
         most = std::max({most, team->scored, team->allowed});
     }
+    // Within a team the first set stands lowest: scored on top, as the legend lists them.
     auto *bars = new QHorizontalBarSeries(&chart);
-    bars->append(scored);
     bars->append(allowed);
+    bars->append(scored);
+    chart.legend()->setReverseMarkers(true);
     chart.addSeries(bars);
     auto *y = new QBarCategoryAxis(&chart);
     y->append(teams);
@@ -264,6 +271,7 @@ void ChartsPage::drawRuns(QChart &chart)
     x->setTitleText(tr("Runs"));
     x->setLabelFormat(QStringLiteral("%d"));
     x->setRange(0, double(most));
+    x->applyNiceNumbers();
     chart.addAxis(y, Qt::AlignLeft);
     chart.addAxis(x, Qt::AlignBottom);
     bars->attachAxis(y);
@@ -305,6 +313,7 @@ void ChartsPage::drawDifferential(QChart &chart)
         series->attachAxis(y);
     }
     y->setRange(std::floor(low), std::ceil(high));
+    y->applyNiceNumbers();
     chart.legend()->markers(zero).first()->setVisible(false);
 }
 

@@ -131,8 +131,15 @@ std::optional<int> SeasonCommand::runIfAsked(const QCommandLineParser &options) 
     QString written;
     if (options.isSet(m_export))
         written = SeasonCsv::write(figures, options.value(m_export));
-    if (written.isEmpty() && options.isSet(m_html))
-        written = SeasonReport(figures).write(options.value(m_html));
+    if (written.isEmpty() && options.isSet(m_html)) {
+        const SeasonReport report(figures);
+        const QStringList others = report.othersIn(options.value(m_html));
+        // Nothing of the user's own is replaced: an earlier report's files are.
+        written = others.isEmpty() ? report.write(options.value(m_html))
+                                   : tr("%1 holds %2, which is no season report's: choose an empty folder, or the "
+                                        "folder of an earlier report.")
+                                         .arg(QDir::toNativeSeparators(options.value(m_html)), others.first());
+    }
     if (written.isEmpty() && options.isSet(m_pdf)) {
         QtPrinter printer;
         SeasonPrintBook(figures).writePdf(printer, options.value(m_pdf), &written);

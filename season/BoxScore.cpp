@@ -1,5 +1,6 @@
 #include "season/BoxScore.h"
 
+#include "scoresheet/SheetColumns.h"
 #include "season/NameRules.h"
 #include "season/SeasonFigures.h"
 #include "season/TextTable.h"
@@ -91,6 +92,8 @@ BoxScore build(const GameRecord &record, const Names &names, const std::array<in
         const HalfRecord &half = record.half(side);
         BoxScore::Team &team = box.teams[std::size_t(side)];
         team.name = names.team(side);
+        if (team.name.trimmed().isEmpty())
+            team.name = sideName(side); // a sheet whose team is not named yet
         team.runs = half.runs;
         team.hits = half.hits;
         for (int row = 1; row <= box.innings; ++row) {

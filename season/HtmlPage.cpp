@@ -19,6 +19,7 @@ HtmlPage::HtmlPage(const QString &title, int depth)
     m_html.reserve(16 * 1024);
     m_html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n"
                              "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n"
+                             "<meta name=\"generator\" content=\"Quorvel Companion season report\"/>\n"
                              "<title>%1</title>\n<link rel=\"stylesheet\" href=\"%2\"/>\n</head>\n<body>\n")
                   .arg(esc(title), esc(link(QStringLiteral("style.css"))));
 }

@@ -21,7 +21,7 @@ QString tr(const char *text)
     return QCoreApplication::translate("SeasonReport", text);
 }
 
-const char *const StyleSheet = R"(/* The season report: plain pages that print as they show. */
+const char *const StyleSheet = R"(/* Quorvel Companion season report: plain pages that print as they show. */
 body { font-family: "Liberation Sans", Arial, Helvetica, sans-serif; margin: 1em auto; max-width: 72em;
        padding: 0 1em; color: #111; background: #fff; }
 ul.nav { margin: 0 0 1em; padding: 0; }
@@ -190,6 +190,34 @@ QList<std::pair<QString, QByteArray>> SeasonReport::files() const
     for (qsizetype i = 0; i < games.size(); ++i)
         files << std::pair(SeasonTables::gamePage(games[i]), pages[i]);
     return files;
+}
+
+QStringList SeasonReport::fileNames() const
+{
+    QStringList names{QStringLiteral("style.css"), QStringLiteral("index.html"), QStringLiteral("games.html")};
+    for (const QString &team : m_figures.teams) {
+        const int id = TeamSeason::find(m_figures, team);
+        if (id >= 0)
+            names << SeasonTables::teamPage(id);
+    }
+    for (std::size_t game = 0; game < m_figures.games.size(); ++game)
+        names << SeasonTables::gamePage(game);
+    return names;
+}
+
+QStringList SeasonReport::othersIn(const QString &folder) const
+{
+    const QDir dir(folder);
+    QStringList others;
+    for (const QString &name : fileNames()) {
+        QFile file(dir.filePath(name));
+        if (!file.exists())
+            continue;
+        // Every page and the stylesheet name the program near their top.
+        if (!file.open(QIODevice::ReadOnly) || !file.read(1024).contains(Marker))
+            others << name;
+    }
+    return others;
 }
 
 QString SeasonReport::write(const QString &folder) const

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 
@@ -25,6 +26,15 @@ public:
     // Writes every file into folder (made when missing). Returns the sentence that says why
     // it could not, empty when all were written.
     QString write(const QString &folder) const;
+
+    // The paths of every file the report writes, as files() gives them.
+    QStringList fileNames() const;
+    // The files of the report that folder already holds and that are no season report's
+    // (a page of the user's own named index.html, say): writing would replace them.
+    QStringList othersIn(const QString &folder) const;
+
+    // What every page and the stylesheet hold near their top: a report's own files.
+    static constexpr const char *Marker = "Quorvel Companion season report";
 
 private:
     QByteArray index() const;

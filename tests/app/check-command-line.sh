@@ -78,6 +78,11 @@ if command -v pdfinfo >/dev/null; then
   pages=$(pdfinfo "$work/book.pdf" | awk '/^Pages:/ { print $2 }')
   [ "${pages:-0}" -gt 8 ] || { echo "FAIL: book.pdf has ${pages:-no} pages"; status=1; }
 fi
+# A folder holding a page of the user's own is not written over; a report's own folder is.
+mkdir -p "$work/mine" && echo "<p>my own page</p>" > "$work/mine/index.html"
+expect 1 "no season report" headless "$program" --season "$work/season" --export-html "$work/mine"
+grep -q "my own page" "$work/mine/index.html" || { echo "FAIL: the user's own index.html was replaced"; status=1; }
+expect 0 "" headless "$program" --season "$work/season" --export-html "$work/report" --type all
 # An output that cannot be written is one sentence and exit 1.
 expect 1 "could not be made" headless "$program" --season "$work/season" --export-html "$work/season/broken.quorvel/html"
 expect 1 "could not be written" headless "$program" --season "$work/season" --export-pdf "$work/nowhere/book.pdf"

@@ -306,6 +306,16 @@ private Q_SLOTS:
         QVERIFY2(fromSheet->box().headline() == QStringLiteral("Cats 5, Owls 2"),
                  qPrintable(fromSheet->box().headline()));
         QVERIFY(!find<QPushButton>(fromSheet, "cmdOpenGame"));
+        fromSheet->close();
+        flushDeletes();
+
+        // A blank sheet has a box score too, its teams called by their sides.
+        find<QAction>(sheet, "mnuNew")->trigger();
+        find<QAction>(sheet, "mnuBoxScore")->trigger();
+        auto *blank = sheet->findChild<BoxScoreWindow *>();
+        QVERIFY(blank);
+        QCOMPARE(blank->box().headline(), QStringLiteral("Away 0, Home 0"));
+        QVERIFY(blank->box().toText().contains(QStringLiteral("Home pitching")));
     }
 
     // The leader boards rank with shared places; a leader opens his games. The team page
@@ -416,11 +426,71 @@ private Q_SLOTS:
         QCOMPARE(QDir(out + QStringLiteral("/games")).entryList(QDir::Files).size(), 3);
         QCOMPARE(m_ctx->documents.opened, QStringList{QDir(out).filePath(QStringLiteral("index.html"))});
 
+        // A folder with a page of the user's own: asked first, and No keeps it.
+        const QString mine = m_folder.filePath(QStringLiteral("mine"));
+        QVERIFY(QDir().mkpath(mine));
+        QFile own(QDir(mine).filePath(QStringLiteral("index.html")));
+        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("<p>mine</p>") > 0);
+        own.close();
+        m_ctx->dialogs.folderAnswer = mine;
+        m_ctx->prompter.answers = {false};
+        const qsizetype asked = m_ctx->prompter.questions.size();
+        find<QAction>(window(), "mnuExportReport")->trigger();
+        QCOMPARE(m_ctx->prompter.questions.size(), asked + 1);
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("<p>mine</p>"));
+
         m_ctx->dialogs.pdfAnswer = m_folder.filePath(QStringLiteral("book.pdf"));
         find<QAction>(window(), "mnuExportBook")->trigger();
         QCOMPARE(m_ctx->printer.pdfFiles, QStringList{m_ctx->dialogs.pdfAnswer});
         QVERIFY(m_ctx->printer.images.size() >= 2);
         QCOMPARE(m_ctx->prompter.messages.size(), 1);
+    }
+
+    // Every page, board, chart and team of a season without a final game, of one team, and of
+    // no folder at all shows an empty state and nothing breaks.
+    void emptySeasons()
+    {
+        const QString unfinished = m_folder.filePath(QStringLiteral("unfinished"));
+        GameBuilder(QStringLiteral("Owls"), QStringLiteral("Bats"), QDate(2024, 4, 1))
+            .hitter(Side::Away, 1, QStringLiteral("Avery"), 2, 1)
+            .final(false)
+            .save(unfinished, QStringLiteral("g1.quorvel"));
+        const QString lonely = m_folder.filePath(QStringLiteral("lonely"));
+        GameBuilder(QStringLiteral("Owls"), QStringLiteral("Owls"), {})
+            .inning(Side::Away, 1, QStringLiteral("Casey"), 1, 1, 2)
+            .final(true)
+            .save(lonely, QStringLiteral("g1.quorvel"));
+        m_nav->start();
+        m_ctx->dialogs.folderAnswer = QString();
+        find<QPushButton>(m_nav->current(), "cmdSeason")->click();
+        flushDeletes();
+        for (const QString &folder : {QString(), unfinished, lonely}) {
+            if (!folder.isEmpty()) {
+                window()->openFolder(folder);
+                QVERIFY(waitForFigures());
+            }
+            auto *tabs = find<QTabWidget>(window(), "tabSeason");
+            auto *team = find<QComboBox>(window(), "cboTeam");
+            for (int t = 0; t < team->count(); ++t) {
+                team->setCurrentIndex(t);
+                for (int tab = 0; tab < tabs->count(); ++tab)
+                    tabs->setCurrentIndex(tab);
+                auto *boards = find<QListWidget>(window(), "lstLeaders");
+                tabs->setCurrentWidget(find<QWidget>(window(), "pageLeaders"));
+                for (int b = 0; b < boards->count(); ++b)
+                    boards->setCurrentRow(b);
+                tabs->setCurrentWidget(find<QWidget>(window(), "pageCharts"));
+                auto *charts = find<QComboBox>(window(), "cboChart");
+                QVERIFY(charts->count() >= 2);
+                for (int c = 0; c < charts->count(); ++c) {
+                    charts->setCurrentIndex(c);
+                    QVERIFY(!window()->findChild<ChartsPage *>()->chart()->title().isEmpty());
+                    window()->grab();
+                }
+            }
+        }
+        QVERIFY(m_ctx->prompter.messages.isEmpty());
     }
 
     // A season folder that goes away while the book shows it is told in one line; nothing breaks.

@@ -397,10 +397,17 @@ void SeasonWindow::exportReport()
     const QString folder = m_context.dialogs.chooseFolder(this, tr("Export Season Report"), besideSeason({}));
     if (folder.isEmpty())
         return;
+    const SeasonReport report(*m_book->figures());
+    const QStringList others = report.othersIn(folder);
+    if (!others.isEmpty()
+        && !m_context.prompter.askYesNo(this, tr("%1 already holds %2, which is no season report's. Replace it, and "
+                                                 "any other file of the report's names there?")
+                                                  .arg(QDir::toNativeSeparators(folder), others.first())))
+        return;
     QString problem;
     {
         const BusyCursor busy;
-        problem = SeasonReport(*m_book->figures()).write(folder);
+        problem = report.write(folder);
     }
     if (!problem.isEmpty()) {
         tellProblem(problem);

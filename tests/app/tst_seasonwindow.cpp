@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -491,6 +492,43 @@ private Q_SLOTS:
             }
         }
         QVERIFY(m_ctx->prompter.messages.isEmpty());
+    }
+
+    // On every page, the Alt+letter of each visible tab, menu, label and button is its own:
+    // two controls sharing a letter make the keyboard cycle between them instead of choosing.
+    void mnemonicsAreUnique()
+    {
+        m_nav->start({}, season());
+        QVERIFY(waitForFigures());
+        const auto letter = [](const QString &text) {
+            for (qsizetype i = text.indexOf(u'&'); i >= 0 && i + 1 < text.size(); i = text.indexOf(u'&', i + 2))
+                if (text.at(i + 1) != u'&')
+                    return text.at(i + 1).toLower();
+            return QChar();
+        };
+        auto *tabs = find<QTabWidget>(window(), "tabSeason");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QMap<QChar, QString> taken;
+            const auto take = [&](const QString &text) {
+                const QChar key = letter(text);
+                if (key.isNull())
+                    return;
+                QVERIFY2(!taken.contains(key),
+                         qPrintable(QStringLiteral("Alt+%1: %2 and %3").arg(key, taken.value(key), text)));
+                taken[key] = text;
+            };
+            for (int i = 0; i < tabs->count(); ++i)
+                take(tabs->tabText(i));
+            for (QAction *menu : window()->menuBar()->actions())
+                take(menu->text());
+            for (QAbstractButton *button : window()->findChildren<QAbstractButton *>())
+                if (button->isVisible())
+                    take(button->text());
+            for (QLabel *label : window()->findChildren<QLabel *>())
+                if (label->isVisible() && label->buddy())
+                    take(label->text());
+        }
     }
 
     // A season folder that goes away while the book shows it is told in one line; nothing breaks.

@@ -177,7 +177,7 @@ QWidget *SeasonWindow::buildFilters()
     m_type->addItem(tr("Postseason"), int(GameType::Postseason));
     m_type->addItem(tr("Exhibition"), int(GameType::Exhibition));
     m_type->addItem(tr("Every kind"), -1);
-    auto *typeLabel = new QLabel(tr("&Games:"), bar);
+    auto *typeLabel = new QLabel(tr("&Kind of games:"), bar);
     typeLabel->setBuddy(m_type);
     row->addWidget(typeLabel);
     row->addWidget(m_type);
@@ -208,7 +208,7 @@ QWidget *SeasonWindow::buildChecksPage()
     merge->setToolTip(tr("Counts both spellings as one player, and writes it into season.json"));
     namesBox(tr("Similar names on one team"), m_suggestionsView, merge);
     m_mergedView = addTable(QStringLiteral("tblMerged"), QString(), m_merged);
-    auto *split = new QPushButton(tr("S&plit"), page);
+    auto *split = new QPushButton(tr("Spl&it"), page);
     split->setObjectName(QStringLiteral("cmdSplit"));
     split->setToolTip(tr("Counts the spellings as two players again"));
     namesBox(tr("Merged names"), m_mergedView, split);

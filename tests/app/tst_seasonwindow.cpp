@@ -307,6 +307,13 @@ private Q_SLOTS:
         QVERIFY2(fromSheet->box().headline() == QStringLiteral("Cats 5, Owls 2"),
                  qPrintable(fromSheet->box().headline()));
         QVERIFY(!find<QPushButton>(fromSheet, "cmdOpenGame"));
+        // Ctrl+Enter in Games opens the game itself.
+        games->setCurrentIndex(games->model()->index(1, 0));
+        find<QTabWidget>(window(), "tabSeason")->setCurrentWidget(games);
+        QApplication::setActiveWindow(window());
+        games->setFocus();
+        QTest::keyClick(games, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(sheet->filePath(), QDir(season()).filePath(QStringLiteral("g2.quorvel")));
         fromSheet->close();
         flushDeletes();
 

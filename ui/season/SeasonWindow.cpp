@@ -109,7 +109,25 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
 
     connect(m_book, &SeasonBook::figuresChanged, this, &SeasonWindow::showFigures);
     connect(m_book, &SeasonBook::problemChanged, this, &SeasonWindow::showProblem);
-    connect(m_gamesView, &QTableView::activated, this, &SeasonWindow::openGame);
+    connect(m_gamesView, &QTableView::activated, this, &SeasonWindow::showBoxScoreAt);
+    // A game's box score comes first; the game itself is a right-click or Ctrl+Enter away.
+    const auto gameAction = [this](const char *objectName, const QString &text, const QKeySequence &key, auto slot) {
+        auto *action = new QAction(text, m_gamesView);
+        action->setObjectName(QLatin1String(objectName));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        m_gamesView->addAction(action);
+    };
+    gameAction("actBoxScore", tr("Show &Box Score"), QKeySequence(),
+               [this] { showBoxScoreAt(m_gamesView->currentIndex()); });
+    gameAction("actOpenGame", tr("&Open in Scoresheet"), QKeySequence(Qt::CTRL | Qt::Key_Return), [this] {
+        const QModelIndex index = m_gamesView->currentIndex();
+        const auto *filter = static_cast<const TeamFilterModel *>(m_gamesView->model());
+        if (const GameRow *game = m_games->row(filter->mapToSource(index).row()); game && index.isValid())
+            Q_EMIT gameChosen(QDir(m_book->folder()).filePath(game->file));
+    });
+    m_gamesView->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(m_team, &TeamPage::gameChosen, this, &SeasonWindow::showBoxScore);
     connect(m_leaders, &LeadersPage::playerChosen, this, &SeasonWindow::showPlayerLog);
     connect(m_team, &TeamPage::playerChosen, this, &SeasonWindow::showPlayerLog);
@@ -343,8 +361,10 @@ void SeasonWindow::chooseGameType()
     m_book->setGameType(type < 0 ? std::nullopt : std::optional<GameType>(GameType(type)));
 }
 
-void SeasonWindow::openGame(const QModelIndex &index)
+void SeasonWindow::showBoxScoreAt(const QModelIndex &index)
 {
+    if (!index.isValid())
+        return;
     const auto *filter = static_cast<const TeamFilterModel *>(index.model());
     showBoxScore(filter->mapToSource(index).row());
 }

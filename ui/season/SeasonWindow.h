@@ -65,7 +65,8 @@ private:
     void showProblem(const QString &problem);
     void chooseTeam();
     void chooseGameType();
-    void openGame(const QModelIndex &index);
+    // The box score of the game at an index of Games (its filter's).
+    void showBoxScoreAt(const QModelIndex &index);
     // A game of the season (SeasonFigures::games) in a box score window.
     void showBoxScore(int game);
     // File, "Export Season Report...": the HTML folder for the league.

@@ -17,6 +17,7 @@
 #include "services/RulesDocument.h"
 #include "ui/Appearance.h"
 #include "ui/WindowContext.h"
+#include "ui/season/ChartsModule.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -105,6 +106,7 @@ int main(int argc, char *argv[])
             printLine(stdout,
                       QStringLiteral("%1: %2").arg(file, QDir::toNativeSeparators(findDataFile(folders, file))));
         printLine(stdout, QStringLiteral("sound player: %1").arg(QDir::toNativeSeparators(soundPlayerLocation())));
+        printLine(stdout, QStringLiteral("charts: %1").arg(QDir::toNativeSeparators(ChartsModule::location())));
         printLine(stdout,
                   QStringLiteral("kept sheets: %1").arg(QDir::toNativeSeparators(AutosaveStore::defaultFolder())));
         return 0;

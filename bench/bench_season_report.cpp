@@ -12,7 +12,7 @@
 #include "services/QtPrinter.h"
 #include "support/TestContext.h"
 #include "tools/seasongen/SeasonGenerator.h"
-#include "ui/season/ChartsPage.h"
+#include "ui/season/charts/ChartsPage.h"
 #include "ui/season/print/SeasonPrintBook.h"
 
 #include <QComboBox>

@@ -6,7 +6,6 @@
 #include "ui/scoresheet/GameKeeper.h"
 #include "ui/scoresheet/ScoresheetWindow.h"
 #include "ui/season/BoxScoreWindow.h"
-#include "ui/season/ChartsPage.h"
 #include "ui/season/PlayerLogDialog.h"
 #include "ui/season/ReportTableView.h"
 #include "ui/season/SeasonTableModel.h"
@@ -15,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -370,11 +370,12 @@ private Q_SLOTS:
     {
         m_nav->start({}, season());
         QVERIFY(waitForFigures());
-        auto *page = window()->findChild<ChartsPage *>();
-        find<QTabWidget>(window(), "tabSeason")->setCurrentWidget(page);
-        const auto lastPoints = [page] {
+        find<QTabWidget>(window(), "tabSeason")->setCurrentWidget(find<QWidget>(window(), "slotCharts"));
+        auto *view = find<QChartView>(window(), "chtSeason");
+        QVERIFY2(view, "the charts module was not loaded");
+        const auto lastPoints = [view] {
             QMap<QString, double> last;
-            for (QAbstractSeries *series : page->chart()->series())
+            for (QAbstractSeries *series : view->chart()->series())
                 if (auto *line = qobject_cast<QLineSeries *>(series); line && line->count() > 0)
                     last[line->name()] = line->at(line->count() - 1).y();
             return last;
@@ -394,8 +395,9 @@ private Q_SLOTS:
                                                       {QStringLiteral("Bats"), 1.5},
                                                       {QStringLiteral("Cats"), 1.5}}));
         find<QCheckBox>(window(), "chkChartTable")->setChecked(true);
-        QVERIFY(page->table()->isVisible());
-        QCOMPARE(page->table()->model()->rowCount(), 4); // a row a date
+        QTableView *figures = table("tblChart");
+        QVERIFY(figures->isVisible());
+        QCOMPARE(figures->model()->rowCount(), 4); // a row a date
 
         m_ctx->dialogs.svgAnswer = m_folder.filePath(QStringLiteral("race.svg"));
         find<QPushButton>(window(), "cmdExportSvg")->click();
@@ -488,12 +490,12 @@ private Q_SLOTS:
                 tabs->setCurrentWidget(find<QWidget>(window(), "pageLeaders"));
                 for (int b = 0; b < boards->count(); ++b)
                     boards->setCurrentRow(b);
-                tabs->setCurrentWidget(find<QWidget>(window(), "pageCharts"));
+                tabs->setCurrentWidget(find<QWidget>(window(), "slotCharts"));
                 auto *charts = find<QComboBox>(window(), "cboChart");
                 QVERIFY(charts->count() >= 2);
                 for (int c = 0; c < charts->count(); ++c) {
                     charts->setCurrentIndex(c);
-                    QVERIFY(!window()->findChild<ChartsPage *>()->chart()->title().isEmpty());
+                    QVERIFY(!find<QChartView>(window(), "chtSeason")->chart()->title().isEmpty());
                     window()->grab();
                 }
             }

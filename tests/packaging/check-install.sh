@@ -56,8 +56,13 @@ if [ -n "$module" ]; then
   grep -qx "sound player: $module" <<<"$found" \
     || { echo "the installed program does not find its sound module $module"; status=1; }
   needed=$(readelf -d "$usr/bin/quorvel" | grep NEEDED || true)
-  for library in libQt6Multimedia libcups; do
+  for library in libQt6Multimedia libQt6Charts libcups; do
     grep -q "$library" <<<"$needed" && { echo "the program is linked to $library"; status=1; }
   done
+fi
+# The season's charts, likewise, come from their module when the Charts page first shows.
+charts=$(find "$usr" -name 'quorvel_charts.*' -print -quit)
+if [ -n "$charts" ]; then
+  grep -qx "charts: $charts" <<<"$found" || { echo "the installed program does not find its charts module $charts"; status=1; }
 fi
 exit $status

@@ -40,4 +40,6 @@ export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM
   || { echo "the packaged program does not find its dice sound"; status=1; }
 "$work/root/usr/bin/quorvel" --data-paths | grep -q "^sound player: $work/root/usr/lib/.*quorvel_sound" \
   || { echo "the packaged program does not find its sound module"; status=1; }
+"$work/root/usr/bin/quorvel" --data-paths | grep -q "^charts: $work/root/usr/lib/.*quorvel_charts" \
+  || { echo "the packaged program does not find its charts module"; status=1; }
 exit $status

@@ -11,7 +11,7 @@
 #include "ui/ScreenFit.h"
 #include "ui/WindowContext.h"
 #include "ui/season/BoxScoreWindow.h"
-#include "ui/season/ChartsPage.h"
+#include "ui/season/ChartsModule.h"
 #include "ui/season/LeadersPage.h"
 #include "ui/season/PlayerLogDialog.h"
 #include "ui/season/ReportTableView.h"
@@ -75,7 +75,7 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     , m_merged(SeasonModels::merged(this))
     , m_leaders(new LeadersPage(this))
     , m_team(new TeamPage(this))
-    , m_charts(new ChartsPage(context, this))
+    , m_charts(new ChartsSlot(context, this))
 {
     setObjectName(QStringLiteral("frmSeason"));
     setWindowTitle(tr("Season Book"));

@@ -11,7 +11,7 @@ class QComboBox;
 class QLabel;
 class QTableView;
 class QTabWidget;
-class ChartsPage;
+class ChartsSlot;
 class LeadersPage;
 class SeasonBook;
 class TeamPage;
@@ -107,6 +107,6 @@ private:
     QTableView *m_mergedView = nullptr;
     LeadersPage *m_leaders;
     TeamPage *m_team;
-    ChartsPage *m_charts;
+    ChartsSlot *m_charts;
     QWidget *m_checksPage = nullptr;
 };

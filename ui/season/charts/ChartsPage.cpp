@@ -1,4 +1,4 @@
-#include "ui/season/ChartsPage.h"
+#include "ui/season/charts/ChartsPage.h"
 
 #include "scoresheet/TextRules.h"
 #include "season/ChartSvg.h"

@@ -43,6 +43,12 @@ QString shortName(const QString &name)
     return name.size() > LegendName ? name.left(LegendName - 1) + QChar(0x2026) : name;
 }
 
+// A name in a chart's legend or on its axis, which Qt Charts reads as rich text: shown as typed.
+QString chartLabel(const QString &name)
+{
+    return shortName(name).toHtmlEscaped();
+}
+
 // The dates of a chart along its x axis: as dates where every point has one, else as the
 // points' places (a season whose games carry no dates).
 QAbstractAxis *dateAxis(QChart &chart, const std::vector<ChartPoint> &points)
@@ -220,7 +226,7 @@ void ChartsPage::drawRace(QChart &chart, const RaceChart &race)
     chart.addAxis(y, Qt::AlignLeft);
     for (const ChartSeries &team : race.teams) {
         auto *line = new QLineSeries(&chart);
-        line->setName(shortName(team.team));
+        line->setName(chartLabel(team.team));
         QList<QPointF> points;
         points.reserve(qsizetype(team.points.size()));
         for (std::size_t i = 0; i < team.points.size(); ++i) {
@@ -253,7 +259,7 @@ void ChartsPage::drawRuns(QChart &chart)
         *scored << double(team->scored);
         *allowed << double(team->allowed);
         // A category is known by its text: two teams cut to the same text stay two.
-        QString name = shortName(team->team);
+        QString name = chartLabel(team->team);
         while (teams.contains(name))
             name += QChar(0x200B);
         teams << name;
@@ -291,7 +297,7 @@ void ChartsPage::drawDifferential(QChart &chart)
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(y, Qt::AlignLeft);
     auto *line = new QLineSeries(&chart);
-    line->setName(shortName(m_differential.team));
+    line->setName(chartLabel(m_differential.team));
     double low = -1, high = 1;
     QList<QPointF> values;
     for (std::size_t i = 0; i < points.size(); ++i) {

@@ -455,6 +455,10 @@ private Q_SLOTS:
         QCOMPARE(m_ctx->printer.pdfFiles, QStringList{m_ctx->dialogs.pdfAnswer});
         QVERIFY(m_ctx->printer.images.size() >= 2);
         QCOMPARE(m_ctx->prompter.messages.size(), 1);
+        // A printer that refuses the book is told, not passed over.
+        m_ctx->printer.fail = true;
+        find<QAction>(window(), "mnuPrintBook")->trigger();
+        QCOMPARE(m_ctx->prompter.messages.value(1), m_ctx->printer.failure);
     }
 
     // Every page, board, chart and team of a season without a final game, of one team, and of

@@ -1,9 +1,6 @@
 #include "ui/season/SeasonWindow.h"
 
-#include "scoresheet/TextRules.h"
 #include "season/SeasonBook.h"
-#include "season/SeasonReport.h"
-#include "services/DocumentOpener.h"
 #include "services/FileDialogs.h"
 #include "services/Preferences.h"
 #include "services/Prompter.h"
@@ -15,17 +12,16 @@
 #include "ui/season/LeadersPage.h"
 #include "ui/season/PlayerLogDialog.h"
 #include "ui/season/ReportTableView.h"
+#include "ui/season/SeasonExports.h"
 #include "ui/season/SeasonModels.h"
 #include "ui/season/TeamFilterModel.h"
 #include "ui/season/TeamPage.h"
-#include "ui/season/print/SeasonPrintBook.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,14 +43,6 @@ template <typename Row> const Row *chosenRow(const QTableView *view, const Seaso
     const auto *filter = static_cast<const TeamFilterModel *>(view->model());
     return model->row(filter->mapToSource(view->currentIndex()).row());
 }
-// A wait cursor while the program works out something large (a report of a whole season).
-class BusyCursor
-{
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    Q_DISABLE_COPY_MOVE(BusyCursor)
-};
 } // namespace
 
 SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
@@ -76,6 +64,7 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     , m_leaders(new LeadersPage(this))
     , m_team(new TeamPage(this))
     , m_charts(new ChartsSlot(context, this))
+    , m_exports(new SeasonExports(context, *m_book, this))
 {
     setObjectName(QStringLiteral("frmSeason"));
     setWindowTitle(tr("Season Book"));
@@ -250,11 +239,11 @@ void SeasonWindow::buildMenus()
     refresh->setObjectName(QStringLiteral("mnuRefresh"));
     refresh->setShortcut(QKeySequence::Refresh);
     file->addSeparator();
-    QAction *report = file->addAction(tr("Export Season &Report..."), this, &SeasonWindow::exportReport);
+    QAction *report = file->addAction(tr("Export Season &Report..."), m_exports, &SeasonExports::writeReport);
     report->setObjectName(QStringLiteral("mnuExportReport"));
-    QAction *book = file->addAction(tr("Export Season Book as P&DF..."), this, &SeasonWindow::exportBook);
+    QAction *book = file->addAction(tr("Export Season Book as P&DF..."), m_exports, &SeasonExports::writeBook);
     book->setObjectName(QStringLiteral("mnuExportBook"));
-    QAction *print = file->addAction(tr("&Print Season Book..."), this, &SeasonWindow::printBook);
+    QAction *print = file->addAction(tr("&Print Season Book..."), m_exports, &SeasonExports::printBook);
     print->setObjectName(QStringLiteral("mnuPrintBook"));
     file->addSeparator();
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
@@ -388,79 +377,6 @@ void SeasonWindow::showPlayerLog(PlayerLogDialog::Kind kind, const QString &play
     connect(log, &PlayerLogDialog::gameChosen, this,
             [this](const QString &file) { Q_EMIT gameChosen(QDir(m_book->folder()).filePath(file)); });
     log->show();
-}
-
-QString SeasonWindow::besideSeason(const QString &name) const
-{
-    const QFileInfo folder(m_book->folder());
-    return folder.dir().filePath(name);
-}
-
-QString SeasonWindow::seasonName() const
-{
-    const std::shared_ptr<const SeasonFigures> figures = m_book->figures();
-    return figures->seasonName.isEmpty() ? QFileInfo(m_book->folder()).fileName() : figures->seasonName;
-}
-
-bool SeasonWindow::hasSeason()
-{
-    if (!m_book->folder().isEmpty())
-        return true;
-    tellProblem(tr("There is no season yet: choose the folder of its games with File, Open Season Folder."));
-    return false;
-}
-
-void SeasonWindow::exportReport()
-{
-    if (!hasSeason())
-        return;
-    const QString folder = m_context.dialogs.chooseFolder(this, tr("Export Season Report"), besideSeason({}));
-    if (folder.isEmpty())
-        return;
-    const SeasonReport report(*m_book->figures());
-    const QStringList others = report.othersIn(folder);
-    if (!others.isEmpty()
-        && !m_context.prompter.askYesNo(this, tr("%1 already holds %2, which is no season report's. Replace it, and "
-                                                 "any other file of the report's names there?")
-                                                  .arg(QDir::toNativeSeparators(folder), others.first())))
-        return;
-    QString problem;
-    {
-        const BusyCursor busy;
-        problem = report.write(folder);
-    }
-    if (!problem.isEmpty()) {
-        tellProblem(problem);
-        return;
-    }
-    const QString index = QDir(folder).filePath(QStringLiteral("index.html"));
-    if (m_context.prompter.askYesNo(this, tr("The season's report is written: %1\n\nOpen it now?")
-                                              .arg(QDir::toNativeSeparators(index))))
-        m_context.documents.open(index, folder);
-}
-
-void SeasonWindow::exportBook()
-{
-    if (!hasSeason())
-        return;
-    const QString file = m_context.dialogs.exportPdf(this,
-                                                     besideSeason(suggestedFileName(seasonName(), tr(" book.pdf"))));
-    if (file.isEmpty())
-        return;
-    QString error;
-    const BusyCursor busy;
-    if (!SeasonPrintBook(*m_book->figures()).writePdf(m_context.printer, file, &error))
-        tellProblem(error);
-}
-
-void SeasonWindow::printBook()
-{
-    if (!hasSeason())
-        return;
-    QString error;
-    const BusyCursor busy;
-    if (!SeasonPrintBook(*m_book->figures()).print(m_context.printer, &error))
-        tellProblem(error);
 }
 
 void SeasonWindow::mergeSuggestion()

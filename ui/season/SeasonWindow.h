@@ -13,6 +13,7 @@ class QTableView;
 class QTabWidget;
 class ChartsSlot;
 class LeadersPage;
+class SeasonExports;
 class SeasonBook;
 class TeamPage;
 class TeamFilterModel;
@@ -69,16 +70,6 @@ private:
     void showBoxScoreAt(const QModelIndex &index);
     // A game of the season (SeasonFigures::games) in a box score window.
     void showBoxScore(int game);
-    // File, "Export Season Report...": the HTML folder for the league.
-    void exportReport();
-    // File, "Export Season Book as PDF..." and "Print Season Book...".
-    void exportBook();
-    void printBook();
-    // Tells why when no season is open yet.
-    bool hasSeason();
-    QString seasonName() const;
-    // A path in the folder that holds the season's folder.
-    QString besideSeason(const QString &name) const;
     void mergeSuggestion();
     void splitName();
     void showPlayerLog(PlayerLogDialog::Kind kind, const QString &player, const QString &team);
@@ -108,5 +99,6 @@ private:
     LeadersPage *m_leaders;
     TeamPage *m_team;
     ChartsSlot *m_charts;
+    SeasonExports *m_exports;
     QWidget *m_checksPage = nullptr;
 };

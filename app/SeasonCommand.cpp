@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -120,10 +121,10 @@ std::optional<int> SeasonCommand::runIfAsked(const QCommandLineParser &options) 
         printError(state.problem);
         return 1;
     }
-    SeasonCalculator::Games games;
-    for (const SeasonState::Entry &entry : state.games)
-        games.push_back(entry.record);
+    SeasonCalculator::Games games = state.records();
     const SeasonFigures figures = SeasonCalculator::compute(games, state.config, state.configProblem, type);
+    // The files skipped, in the order of their names.
+    std::sort(games.begin(), games.end(), [](const auto &a, const auto &b) { return a->file < b->file; });
     for (const auto &game : games)
         if (game->refused())
             printError(tr("skipped %1: %2").arg(game->file, game->refusal));

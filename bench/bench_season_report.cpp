@@ -6,6 +6,7 @@
 #include "season/PennantRace.h"
 #include "season/SeasonCalculator.h"
 #include "season/SeasonLeaders.h"
+#include "season/SeasonRead.h"
 #include "season/SeasonReader.h"
 #include "season/SeasonReport.h"
 #include "season/TeamSeason.h"
@@ -41,17 +42,6 @@ Season &season()
     return s;
 }
 
-SeasonFigures readFigures(const QString &folder)
-{
-    SeasonState start;
-    start.folder = folder;
-    const SeasonState state = SeasonState::update(start);
-    SeasonCalculator::Games games;
-    for (const SeasonState::Entry &entry : state.games)
-        games.push_back(entry.record);
-    return SeasonCalculator::compute(games, state.config, state.configProblem, GameType::Regular);
-}
-
 // The report's folder written from figures already read.
 void BM_ReportHtml(benchmark::State &state)
 {
@@ -70,7 +60,7 @@ BENCHMARK(BM_ReportHtml)->Unit(benchmark::kMillisecond)->UseRealTime()->Iteratio
 void BM_ReportHtmlFromFolder(benchmark::State &state)
 {
     for (auto _ : state) {
-        const SeasonFigures figures = readFigures(season().folder.path());
+        const SeasonFigures figures = readSeason(season().folder.path());
         if (!SeasonReport(figures).write(QDir(season().out.path()).filePath(QStringLiteral("html2"))).isEmpty())
             state.SkipWithError("the report was not written");
     }
@@ -163,7 +153,7 @@ int main(int argc, char **argv)
         const QString problem = SeasonGenerator(Games, Teams, 1977).write(season().folder.path());
         if (!problem.isEmpty())
             qFatal("%s", qPrintable(problem));
-        season().figures = readFigures(season().folder.path());
+        season().figures = readSeason(season().folder.path());
         if (int(season().figures.games.size()) < Games * 8 / 10)
             qFatal("the season was not read");
     });

@@ -97,10 +97,7 @@ void SeasonBook::start()
     m_changedFolders.clear();
     m_reading.setFuture(QtConcurrent::run(&m_readers, [previous, type, calculator, changed]() mutable {
         Reading reading{SeasonState::update(previous, changed), nullptr, type, nullptr};
-        SeasonCalculator::Games games;
-        games.reserve(std::size_t(reading.state.games.size()));
-        for (const SeasonState::Entry &entry : std::as_const(reading.state.games))
-            games.push_back(entry.record);
+        const SeasonCalculator::Games games = reading.state.records();
         if (!calculator || calculator->config() != reading.state.config)
             calculator = std::make_shared<SeasonCalculator>(reading.state.config);
         reading.figures = std::make_shared<const SeasonFigures>(

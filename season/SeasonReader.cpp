@@ -16,6 +16,15 @@ std::shared_ptr<const GameRecord> SeasonState::readGame(const QString &folder, c
     return std::make_shared<const GameRecord>(GameRecord::read(opened, file));
 }
 
+std::vector<std::shared_ptr<const GameRecord>> SeasonState::records() const
+{
+    std::vector<std::shared_ptr<const GameRecord>> all;
+    all.reserve(std::size_t(games.size()));
+    for (const Entry &entry : games)
+        all.push_back(entry.record);
+    return all;
+}
+
 SeasonState SeasonState::update(const SeasonState &previous, const std::optional<QStringList> &changedFolders)
 {
     SeasonState next;

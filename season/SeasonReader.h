@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 // A season's folder as last read: every game file's record with the stamp it was read
 // at, and season.json. Reading it again reads only the files whose stamp changed, on
@@ -35,6 +36,8 @@ struct SeasonState
     // with changedFolders, only those folders (as the watcher names them) are looked at
     // again, an empty list looking at nothing but season.json.
     static SeasonState update(const SeasonState &previous, const std::optional<QStringList> &changedFolders = {});
+    // Every game's record, for the calculator (which puts them in game order).
+    std::vector<std::shared_ptr<const GameRecord>> records() const;
     // One game file, read the way a season counts it.
     static std::shared_ptr<const GameRecord> readGame(const QString &folder, const QString &file);
 };

@@ -11,12 +11,9 @@ inline SeasonFigures readSeason(const QString &folder, std::optional<GameType> t
     SeasonState start;
     start.folder = folder;
     const SeasonState state = SeasonState::update(start);
-    SeasonCalculator::Games games;
-    for (const SeasonState::Entry &entry : state.games)
-        games.push_back(entry.record);
     if (read)
         *read = state;
-    return SeasonCalculator::compute(games, state.config, state.configProblem, type);
+    return SeasonCalculator::compute(state.records(), state.config, state.configProblem, type);
 }
 
 // The row of a player in a table of the season (batting, pitching), or null.

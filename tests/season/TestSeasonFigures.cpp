@@ -303,11 +303,7 @@ void TestSeasonFigures::rememberingCalculatorAgrees()
     const auto gamesOf = [&] {
         SeasonState start;
         start.folder = folder.path();
-        const SeasonState state = SeasonState::update(start);
-        SeasonCalculator::Games games;
-        for (const SeasonState::Entry &entry : state.games)
-            games.push_back(entry.record);
-        return games;
+        return SeasonState::update(start).records();
     };
     SeasonCalculator remembering{SeasonConfig()};
     const auto agree = [&](const SeasonCalculator::Games &games) {

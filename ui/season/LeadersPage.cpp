@@ -72,6 +72,5 @@ void LeadersPage::openLeader()
     const LeaderEntry &entry = board.entries[std::size_t(row)];
     const bool pitching = std::any_of(m_leaders.pitching.begin(), m_leaders.pitching.end(),
                                       [&](const LeaderBoard &b) { return &b == &board; });
-    Q_EMIT playerChosen(pitching ? PlayerLogDialog::Kind::Pitching : PlayerLogDialog::Kind::Batting, entry.name,
-                        entry.team);
+    Q_EMIT playerChosen(pitching ? PlayerLogDialog::Kind::Pitching : PlayerLogDialog::Kind::Batting, entry.player);
 }

@@ -19,7 +19,7 @@ public:
     ReportTableView *table() const { return m_table; }
 
 Q_SIGNALS:
-    void playerChosen(PlayerLogDialog::Kind kind, const QString &player, const QString &team);
+    void playerChosen(PlayerLogDialog::Kind kind, int player);
 
 protected:
     void refresh() override;

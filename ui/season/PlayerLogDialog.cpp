@@ -54,46 +54,33 @@ SeasonColumn<Row> count(const char *header, Number Row::*member, const char *tip
 }
 } // namespace
 
-PlayerLogDialog::PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, Kind kind, const QString &player,
-                                 const QString &team, QWidget *parent)
+PlayerLogDialog::PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, Kind kind, int player, QWidget *parent)
     : QDialog(parent)
     , m_figures(std::move(figures))
+    , m_log(PlayerLog::of(*m_figures, player))
     , m_table(new QTableView(this))
     , m_totals(new QLabel(this))
 {
     setObjectName(QStringLiteral("dlgPlayerLog"));
-    setWindowTitle(tr("%1, %2: game by game").arg(player, team));
-    const SeasonFigures &f = *m_figures;
-    const auto isPlayer = [&](int playerIndex, int teamIndex) {
-        return f.playerNames[std::size_t(playerIndex)] == player && f.teamNames[std::size_t(teamIndex)] == team;
-    };
+    setWindowTitle(tr("%1, %2: game by game").arg(m_log.name, m_log.team));
     QAbstractItemModel *model = nullptr;
     QStringList totals;
     if (kind == Kind::Batting) {
-        for (const BattingLogRow &row : f.battingLog)
-            if (isPlayer(row.player, row.team))
-                m_batting.push_back(row);
         using R = BattingLogRow;
         std::vector<SeasonColumn<R>> columns = gameColumns<R>();
         for (SeasonColumn<R> c : {count("H", &R::hits, "Hits"), count("2B", &R::doubles, "Doubles"),
                                   count("3B", &R::triples, "Triples"), count("HR", &R::homeRuns, "Home runs"),
                                   count("RBI", &R::rbi, "Runs batted in"), count("SB", &R::steals, "Stolen bases")})
             columns.push_back(c);
-        model = new SeasonTableModel<R>([this](const SeasonFigures &) -> const std::vector<R> & { return m_batting; },
+        model = new SeasonTableModel<R>([this](
+                                            const SeasonFigures &) -> const std::vector<R> & { return m_log.batting; },
                                         std::move(columns),
                                         [](const SeasonFigures &, const R &) { return QStringList(); }, this);
-        int hits = 0, doubles = 0, triples = 0, homeRuns = 0, rbi = 0, steals = 0;
-        for (const R &row : m_batting) {
-            hits += row.hits, doubles += row.doubles, triples += row.triples;
-            homeRuns += row.homeRuns, rbi += row.rbi, steals += row.steals;
-        }
-        totals << tr("G %1").arg(m_batting.size()) << tr("H %1").arg(hits) << tr("2B %1").arg(doubles)
-               << tr("3B %1").arg(triples) << tr("HR %1").arg(homeRuns) << tr("RBI %1").arg(rbi)
-               << tr("SB %1").arg(steals);
+        const BattingRow &t = m_log.battingTotals;
+        totals << tr("G %1").arg(t.games) << tr("H %1").arg(t.hits) << tr("2B %1").arg(t.doubles)
+               << tr("3B %1").arg(t.triples) << tr("HR %1").arg(t.homeRuns) << tr("RBI %1").arg(t.rbi)
+               << tr("SB %1").arg(t.steals);
     } else {
-        for (const PitchingLogRow &row : f.pitchingLog)
-            if (isPlayer(row.player, row.team))
-                m_pitching.push_back(row);
         using R = PitchingLogRow;
         std::vector<SeasonColumn<R>> columns = gameColumns<R>();
         columns.push_back({tr("IP"), [](const SeasonFigures &, const R &row) { return QString::number(row.outs / 3); },
@@ -103,17 +90,14 @@ PlayerLogDialog::PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, K
                                   count("ER", &R::earned, "Earned runs"), count("BB", &R::walks, "Walks"),
                                   count("SO", &R::strikeouts, "Strikeouts")})
             columns.push_back(c);
-        model = new SeasonTableModel<R>([this](const SeasonFigures &) -> const std::vector<R> & { return m_pitching; },
+        model = new SeasonTableModel<R>([this](
+                                            const SeasonFigures &) -> const std::vector<R> & { return m_log.pitching; },
                                         std::move(columns),
                                         [](const SeasonFigures &, const R &) { return QStringList(); }, this);
-        int outs = 0, hits = 0, runs = 0, earned = 0, walks = 0, strikeouts = 0, starts = 0;
-        for (const R &row : m_pitching) {
-            outs += row.outs, hits += row.hits, runs += row.runs, earned += row.earned;
-            walks += row.walks, strikeouts += row.strikeouts, starts += row.started;
-        }
-        totals << tr("G %1").arg(m_pitching.size()) << tr("GS %1").arg(starts) << tr("IP %1").arg(outs / 3)
-               << tr("H %1").arg(hits) << tr("R %1").arg(runs) << tr("ER %1").arg(earned) << tr("BB %1").arg(walks)
-               << tr("SO %1").arg(strikeouts);
+        const PitchingRow &t = m_log.pitchingTotals;
+        totals << tr("G %1").arg(t.games) << tr("GS %1").arg(t.starts) << tr("IP %1").arg(t.innings)
+               << tr("H %1").arg(t.hits) << tr("R %1").arg(t.runs) << tr("ER %1").arg(t.earned)
+               << tr("BB %1").arg(t.walks) << tr("SO %1").arg(t.strikeouts);
     }
     if (kind == Kind::Batting)
         static_cast<SeasonTableModel<BattingLogRow> *>(model)->setFigures(m_figures);
@@ -139,9 +123,9 @@ PlayerLogDialog::PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, K
     layout->addWidget(m_totals);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_table, &QTableView::activated, this, [this, sorted](const QModelIndex &index) {
-        const int row = sorted->mapToSource(index).row();
-        const int game = m_batting.empty() ? m_pitching[std::size_t(row)].game : m_batting[std::size_t(row)].game;
+    connect(m_table, &QTableView::activated, this, [this, sorted, kind](const QModelIndex &index) {
+        const auto row = std::size_t(sorted->mapToSource(index).row());
+        const int game = kind == Kind::Batting ? m_log.batting.at(row).game : m_log.pitching.at(row).game;
         Q_EMIT gameChosen(m_figures->games[std::size_t(game)].file);
     });
     resize(640, 420);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "season/PlayerLog.h"
 #include "season/SeasonFigures.h"
 
 #include <QDialog>
@@ -19,8 +20,8 @@ class PlayerLogDialog final : public QDialog
 public:
     enum class Kind { Batting, Pitching };
 
-    PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, Kind kind, const QString &player, const QString &team,
-                    QWidget *parent);
+    // player: the player's number (SeasonFigures::playerNames).
+    PlayerLogDialog(std::shared_ptr<const SeasonFigures> figures, Kind kind, int player, QWidget *parent);
 
     QTableView *table() const { return m_table; }
     // "G 12, H 15, 2B 3, ..." under the games.
@@ -32,8 +33,7 @@ Q_SIGNALS:
 
 private:
     std::shared_ptr<const SeasonFigures> m_figures;
-    std::vector<BattingLogRow> m_batting;
-    std::vector<PitchingLogRow> m_pitching;
+    PlayerLog m_log;
     QTableView *m_table;
     QLabel *m_totals;
 };

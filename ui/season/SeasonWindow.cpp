@@ -123,11 +123,11 @@ SeasonWindow::SeasonWindow(WindowContext &context, QWidget *parent)
     // A player's line opens his games, one by one.
     connect(batting, &QTableView::activated, this, [this, batting] {
         if (const BattingRow *row = chosenRow(batting, m_batting))
-            showPlayerLog(PlayerLogDialog::Kind::Batting, row->player, row->team);
+            showPlayerLog(PlayerLogDialog::Kind::Batting, row->id);
     });
     connect(pitching, &QTableView::activated, this, [this, pitching] {
         if (const PitchingRow *row = chosenRow(pitching, m_pitching))
-            showPlayerLog(PlayerLogDialog::Kind::Pitching, row->player, row->team);
+            showPlayerLog(PlayerLogDialog::Kind::Pitching, row->id);
     });
     showFigures();
 
@@ -370,9 +370,9 @@ void SeasonWindow::showBoxScore(int game)
     box->show();
 }
 
-void SeasonWindow::showPlayerLog(PlayerLogDialog::Kind kind, const QString &player, const QString &team)
+void SeasonWindow::showPlayerLog(PlayerLogDialog::Kind kind, int player)
 {
-    auto *log = new PlayerLogDialog(m_book->figures(), kind, player, team, this);
+    auto *log = new PlayerLogDialog(m_book->figures(), kind, player, this);
     log->setAttribute(Qt::WA_DeleteOnClose);
     connect(log, &PlayerLogDialog::gameChosen, this,
             [this](const QString &file) { Q_EMIT gameChosen(QDir(m_book->folder()).filePath(file)); });

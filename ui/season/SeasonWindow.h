@@ -72,7 +72,7 @@ private:
     void showBoxScore(int game);
     void mergeSuggestion();
     void splitName();
-    void showPlayerLog(PlayerLogDialog::Kind kind, const QString &player, const QString &team);
+    void showPlayerLog(PlayerLogDialog::Kind kind, int player);
     // A sentence from the season book, when it has one.
     void tellProblem(const QString &problem);
 

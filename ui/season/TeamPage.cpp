@@ -37,18 +37,17 @@ TeamPage::TeamPage(QWidget *parent)
         if (row >= 0 && std::size_t(row) < m_season.results.size())
             Q_EMIT gameChosen(m_season.results[std::size_t(row)].game);
     });
-    connect(m_hitters, &QTableView::activated, this, [this] {
-        const int row = m_hitters->currentTableRow();
-        if (row >= 0 && std::size_t(row) < m_season.hitters.size())
-            Q_EMIT playerChosen(PlayerLogDialog::Kind::Batting, m_season.hitters[std::size_t(row)].player,
-                                m_season.name);
-    });
-    connect(m_pitchers, &QTableView::activated, this, [this] {
-        const int row = m_pitchers->currentTableRow();
-        if (row >= 0 && std::size_t(row) < m_season.pitchers.size())
-            Q_EMIT playerChosen(PlayerLogDialog::Kind::Pitching, m_season.pitchers[std::size_t(row)].player,
-                                m_season.name);
-    });
+    // A player's line opens his games: the table's rows stand as the team's lines do.
+    const auto opensPlayers = [this](ReportTableView *view, PlayerLogDialog::Kind kind, auto lines) {
+        connect(view, &QTableView::activated, this, [this, view, kind, lines] {
+            const int row = view->currentTableRow();
+            const auto &rows = m_season.*lines;
+            if (row >= 0 && std::size_t(row) < rows.size())
+                Q_EMIT playerChosen(kind, rows[std::size_t(row)].id);
+        });
+    };
+    opensPlayers(m_hitters, PlayerLogDialog::Kind::Batting, &TeamSeason::hitters);
+    opensPlayers(m_pitchers, PlayerLogDialog::Kind::Pitching, &TeamSeason::pitchers);
 }
 
 void TeamPage::refresh()

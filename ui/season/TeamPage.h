@@ -21,7 +21,7 @@ public:
 Q_SIGNALS:
     // A game of SeasonFigures::games, for its box score.
     void gameChosen(int game);
-    void playerChosen(PlayerLogDialog::Kind kind, const QString &player, const QString &team);
+    void playerChosen(PlayerLogDialog::Kind kind, int player);
 
 protected:
     void refresh() override;
